@@ -1,0 +1,1 @@
+// The add-in library SyncPlugin. It exports no add-in yet.

@@ -1,0 +1,1 @@
+// The component library CNOTE. It exports no component yet.
