@@ -1,0 +1,16 @@
+#pragma once
+
+#include "database/ConnectionSettings.h"
+
+#include <QCommandLineParser>
+
+// The database options every subcommand that needs a database shares:
+// --config FILE (default: the configuration file of the program folder) or --sqlite PATH.
+namespace AdminDatabase {
+
+void AddOptions(QCommandLineParser& parser);
+// Where the options point; false with a message in *error.
+bool Resolve(const QCommandLineParser& parser, ConnectionSettings* out, QString* error);
+QString DefaultConfigFile();
+
+}  // namespace AdminDatabase
