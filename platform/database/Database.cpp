@@ -90,6 +90,7 @@ bool Database::OpenConnection(const ConnectionSettings& settings)
         return false;
     }
     m_driver = settings.driver;
+    m_connection = db;
     if (m_engine == SqlEngine::Sqlite) {
         // Write-ahead log with full syncs: a committed note survives a crash or a power cut.
         QSqlQuery pragma(db);
@@ -104,12 +105,10 @@ void Database::Close()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-        if (m_inTransaction)
-            db.rollback();
-        db.close();
-    }
+    if (m_inTransaction)
+        m_connection.rollback();
+    m_connection.close();
+    m_connection = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_connectionName);
     m_inTransaction = false;
     m_driver.clear();
@@ -117,8 +116,7 @@ void Database::Close()
 
 bool Database::IsOpen() const
 {
-    return QSqlDatabase::contains(m_connectionName)
-        && QSqlDatabase::database(m_connectionName, false).isOpen();
+    return m_connection.isOpen();
 }
 
 DbCommand Database::Execute(const QString& sql, int /*kind*/)
@@ -138,7 +136,7 @@ bool Database::exec(const QString& sql, QSqlQuery* query)
         fail(error, sql);
         return false;
     }
-    *query = QSqlQuery(QSqlDatabase::database(m_connectionName, false));
+    *query = QSqlQuery(m_connection);
     query->setForwardOnly(true);
     if (!query->exec(translated)) {
         fail(sqlErrorText(query->lastError()), sql);
@@ -163,9 +161,8 @@ bool Database::BeginTrans()
         fail(QStringLiteral("事务已经开始"));
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (!db.transaction()) {
-        fail(sqlErrorText(db.lastError()));
+    if (!m_connection.transaction()) {
+        fail(sqlErrorText(m_connection.lastError()));
         return false;
     }
     m_inTransaction = true;
@@ -178,11 +175,10 @@ bool Database::CommitTrans()
         fail(QStringLiteral("没有打开的事务"));
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (!db.commit()) {
-        fail(sqlErrorText(db.lastError()));
+    if (!m_connection.commit()) {
+        fail(sqlErrorText(m_connection.lastError()));
         // The engine may have ended the transaction anyway; a failed commit is rolled back.
-        db.rollback();
+        m_connection.rollback();
         m_inTransaction = false;
         return false;
     }
@@ -195,9 +191,8 @@ bool Database::RollbackTrans()
     if (!m_inTransaction)
         return false;
     m_inTransaction = false;
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (!db.rollback()) {
-        fail(sqlErrorText(db.lastError()));
+    if (!m_connection.rollback()) {
+        fail(sqlErrorText(m_connection.lastError()));
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 #include "database/SqlDialect.h"
 
 #include <QDate>
+#include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
 
@@ -62,6 +63,7 @@ private:
     void fail(const QString& message, const QString& statement = {});
 
     QString m_connectionName;
+    QSqlDatabase m_connection;  // valid while open
     QString m_driver;
     SqlEngine m_engine = SqlEngine::Sqlite;
     ErrorInfo m_error;
