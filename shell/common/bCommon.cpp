@@ -1,0 +1,107 @@
+#include "common/bCommon.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QWidget>
+
+namespace {
+
+QString withSlashes(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+}  // namespace
+
+QString bCommon::ExpandPath(const QString& text, bool keepRelative)
+{
+    // Configured names are compared without regard to case, but this file system tells case
+    // apart: the text keeps its case (lower-casing would point at files that do not exist).
+    QString path = text.trimmed();
+    if (path.isEmpty())
+        return {};
+    const QString year = QString::number(QDate::currentDate().year());
+    path.replace(QLatin1String("%app.path%"), QCoreApplication::applicationDirPath(), Qt::CaseInsensitive);
+    path.replace(QLatin1String("%shortyear%"), year.right(2), Qt::CaseInsensitive);
+    path.replace(QLatin1String("%year%"), year, Qt::CaseInsensitive);
+    if (keepRelative)
+        return path;
+    path = withSlashes(path);
+    if (QDir::isRelativePath(path))
+        path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + path;
+    while (path.contains(QLatin1String("//")))
+        path.replace(QLatin1String("//"), QLatin1String("/"));
+    return path;
+}
+
+bool bCommon::IsTrue(const QVariant& value)
+{
+    if (value.isNull())
+        return false;
+    const QString text = value.toString().trimmed().toLower();
+    return !text.isEmpty() && text != QLatin1String("0") && text != QLatin1String("false");
+}
+
+bool bCommon::MakePath(const QString& path)
+{
+    const QString folder = withSlashes(path);
+    QDir().mkpath(folder);
+    return QFileInfo(folder).isDir();
+}
+
+QString bCommon::TempFileName(const QString& prefix)
+{
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return {};
+    return file.fileName();
+}
+
+bool bCommon::SaveFieldToFile(const QString& fileName, const QVariant& field, bool overwrite)
+{
+    const QString target = withSlashes(fileName);
+    if (!overwrite && QFileInfo::exists(target))
+        return false;
+    const QByteArray bytes = field.typeId() == QMetaType::QByteArray ? field.toByteArray() : field.toString().toUtf8();
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(bytes);
+    return file.commit();
+}
+
+QPixmap bCommon::CaptureWindow(QWidget* window, bool clientArea, int left, int top, int width, int height)
+{
+    if (!window || width <= 0 || height <= 0)
+        return {};
+    if (!clientArea && window->isWindow() && window->screen()) {
+        // The whole window, frame included, as the screen shows it.
+        const QRect frame = window->frameGeometry();
+        const QPixmap shot = window->screen()->grabWindow(0, frame.x() + left, frame.y() + top, width, height);
+        if (!shot.isNull())
+            return shot;
+    }
+    return window->grab(QRect(left, top, width, height));
+}
+
+QString bCommon::FileTitle(const QString& path, bool stripExtension)
+{
+    QString title = path;
+    const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    if (slash >= 0)
+        title = path.mid(slash + 1);
+    else if (path.size() >= 2 && path.at(1) == QLatin1Char(':'))
+        title = path.mid(2);
+    if (stripExtension) {
+        const qsizetype dot = title.indexOf(QLatin1Char('.'));
+        if (dot >= 0)
+            title.truncate(dot);
+    }
+    return title;
+}
