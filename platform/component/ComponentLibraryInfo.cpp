@@ -54,8 +54,10 @@ bool readClass(const QJsonValue& value, int index, ComponentClassInfo* out, QStr
 
 }  // namespace
 
-bool ComponentLibraryInfo::Read(const QString& fileName, ComponentLibraryInfo* info, QString* error)
+bool ComponentLibraryInfo::Read(const QString& file, ComponentLibraryInfo* info, QString* error)
 {
+    // QPluginLoader looks a relative name up in the library paths, not in the working folder.
+    const QString fileName = QFileInfo(file).absoluteFilePath();
     if (!QFileInfo(fileName).isFile())
         return fail(error, QStringLiteral("%1: no such file").arg(fileName));
     QPluginLoader loader(fileName);

@@ -22,9 +22,10 @@ protected:
         ASSERT_TRUE(QFile::copy(QDir(kFixtures).filePath("TestGood.so"), m_folder.filePath("Plugin/TestGood.so")));
     }
 
-    int run(const QStringList& args, QString* out, QString* err)
+    int run(const QStringList& args, QString* out, QString* err, const QString& workingFolder = {})
     {
         QProcess process;
+        process.setWorkingDirectory(workingFolder);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("ORVEL_REGISTRY_DIR");
         process.setProcessEnvironment(env);
@@ -59,6 +60,15 @@ TEST_F(RegisterCommandTest, RegistersEveryGoodLibraryAndReportsTheBrokenOne)
     const std::unique_ptr<QObject> widget = components.CreateObject("TestLib.Widget");
     ASSERT_NE(widget, nullptr) << components.LastError().toStdString();
     EXPECT_EQ(widget->objectName(), "Widget");
+}
+
+TEST_F(RegisterCommandTest, AFolderRelativeToTheWorkingFolderWorks)
+{
+    QString out;
+    QString err;
+    const QDir folder(m_folder.path());
+    run({"--dir", folder.dirName()}, &out, &err, QFileInfo(folder.path()).absolutePath());
+    EXPECT_TRUE(out.startsWith("registered TestLib.Widget (TestGood.so)\n")) << out.toStdString();
 }
 
 TEST_F(RegisterCommandTest, AMissingFolderIsAnError)

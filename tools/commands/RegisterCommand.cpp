@@ -35,12 +35,13 @@ int runRegisterCommand(const QStringList& args)
     int exitCode = 0;
     if (!Console::Parse(parser, command, args, &exitCode))
         return exitCode;
-    const QString folder = parser.isSet(QStringLiteral("dir")) ? parser.value(QStringLiteral("dir"))
-                                                                : QCoreApplication::applicationDirPath();
+    const QString folder = QFileInfo(parser.isSet(QStringLiteral("dir")) ? parser.value(QStringLiteral("dir"))
+                                                                          : QCoreApplication::applicationDirPath())
+                               .absoluteFilePath();
     if (!QFileInfo(folder).isDir())
         return Console::Fail(command, QStringLiteral("no such folder: %1").arg(folder));
 
-    ComponentSystem components(QFileInfo(folder).absoluteFilePath());
+    ComponentSystem components(folder);
     exitCode = 0;
     for (const QString& library : componentLibraries(QDir(folder))) {
         QStringList identifiers;
