@@ -2,6 +2,7 @@
 // compressed containers).
 #include "commands/Console.h"
 #include "commands/DatabaseCommands.h"
+#include "commands/RegisterCommand.h"
 
 #include <QCoreApplication>
 
@@ -17,6 +18,7 @@ const Command kCommands[] = {
     {"init-db", "create the office database (tables, standard menus, operator, demo notes)", runInitDbCommand},
     {"user", "add an operator or set an operator's password", runUserCommand},
     {"sql", "run one statement through the Database object and print the result", runSqlCommand},
+    {"register", "register the component libraries of the program folder", runRegisterCommand},
 };
 
 int usage(int exitCode)

@@ -1,1 +1,7 @@
 // The component library CNOTE. It exports no component yet.
+#include "component/ComponentEntry.h"
+
+QObject* DllGetClassObject(const char* /*className*/)
+{
+    return nullptr;
+}

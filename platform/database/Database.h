@@ -7,6 +7,7 @@
 #include "database/SqlDialect.h"
 
 #include <QDate>
+#include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -18,12 +19,13 @@ struct DbProperty {
 
 // The office database. Statement failures are never thrown: they leave their text in LastError,
 // which stays set until ClearError, so a failure cannot be hidden by a later success.
-class ORVEL_PLATFORM_EXPORT Database {
+// A component: created by the identifier "zuZiduDarereDadoda.Database".
+class ORVEL_PLATFORM_EXPORT Database : public QObject {
+    Q_OBJECT
+
 public:
     Database();
-    ~Database();
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
+    ~Database() override;
 
     // Opens the connection that /configuration/database of the configuration file describes.
     bool Open(const QString& configFileName, bool readSettings = true);

@@ -1,0 +1,5 @@
+// A library with no component entry point.
+int testComponentsNothing()
+{
+    return 0;
+}
