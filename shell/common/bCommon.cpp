@@ -18,25 +18,52 @@ QString withSlashes(QString path)
 
 }  // namespace
 
-QString bCommon::ExpandPath(const QString& text, bool keepRelative)
+QString bCommon::ExpandMacros(const QString& text)
 {
-    // Configured names are compared without regard to case, but this file system tells case
-    // apart: the text keeps its case (lower-casing would point at files that do not exist).
-    QString path = text.trimmed();
-    if (path.isEmpty())
-        return {};
+    // Macros match in any letter case, but the rest keeps its case: this file system tells
+    // case apart, and a lower-cased name would point at a file that does not exist.
+    QString path = text;
     const QString year = QString::number(QDate::currentDate().year());
     path.replace(QLatin1String("%app.path%"), QCoreApplication::applicationDirPath(), Qt::CaseInsensitive);
     path.replace(QLatin1String("%shortyear%"), year.right(2), Qt::CaseInsensitive);
     path.replace(QLatin1String("%year%"), year, Qt::CaseInsensitive);
-    if (keepRelative)
-        return path;
-    path = withSlashes(path);
-    if (QDir::isRelativePath(path))
-        path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + path;
-    while (path.contains(QLatin1String("//")))
-        path.replace(QLatin1String("//"), QLatin1String("/"));
     return path;
+}
+
+QString bCommon::FromProgramFolder(const QString& path)
+{
+    QString result = withSlashes(path);
+    if (QDir::isRelativePath(result))
+        result = QCoreApplication::applicationDirPath() + QLatin1Char('/') + result;
+    while (result.contains(QLatin1String("//")))
+        result.replace(QLatin1String("//"), QLatin1String("/"));
+    return result;
+}
+
+double bCommon::NumericValue(const QString& text)
+{
+    const QString t = text.trimmed();
+    qsizetype end = 0;
+    if (end < t.size() && (t.at(end) == QLatin1Char('+') || t.at(end) == QLatin1Char('-')))
+        ++end;
+    while (end < t.size() && t.at(end).isDigit())
+        ++end;
+    if (end < t.size() && t.at(end) == QLatin1Char('.')) {
+        ++end;
+        while (end < t.size() && t.at(end).isDigit())
+            ++end;
+    }
+    bool ok = false;
+    const double value = t.left(end).toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+QString bCommon::ExpandPath(const QString& text, bool keepRelative)
+{
+    const QString path = ExpandMacros(text.trimmed());
+    if (path.isEmpty())
+        return {};
+    return keepRelative ? path : FromProgramFolder(path);
 }
 
 bool bCommon::IsTrue(const QVariant& value)

@@ -11,6 +11,13 @@ class QWidget;
 // Paths from configuration files and databases may use "\" as separator.
 namespace bCommon {
 
+// Replaces "%app.path%" (the program folder), "%year%" and "%shortyear%", in any letter case.
+QString ExpandMacros(const QString& text);
+// A relative path taken from the program folder; "\" becomes "/", doubled separators single.
+QString FromProgramFolder(const QString& path);
+// The leading decimal number of a text ("12abc" -> 12, "" or "abc" -> 0), blanks skipped.
+double NumericValue(const QString& text);
+
 // Expands "%app.path%", "%year%" and "%shortyear%"; unless keepRelative, a relative result is
 // taken from the program folder. Empty for an empty or blank text.
 QString ExpandPath(const QString& text, bool keepRelative);
