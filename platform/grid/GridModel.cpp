@@ -371,17 +371,19 @@ void GridModel::Sort(int code, int col)
         const bool descending = code % 2 == 0;
         const int kind = (code - 1) / 2; // 0 generic, 1 numeric, 2 text without case, 3 text
         QList<std::optional<double>> numbers(Rows());
-        if (kind <= 1) {
-            for (int row = m_fixedRows; row < Rows(); ++row)
+        QList<QString> folded(kind == 1 ? 0 : Rows());
+        for (int row = m_fixedRows; row < Rows(); ++row) {
+            if (kind <= 1)
                 numbers[row] = NumberFormat::Parse(cells.text(row));
+            if (kind != 1)
+                folded[row] = kind == 3 ? cells.text(row).toString() : cells.text(row).toString().toCaseFolded();
         }
         auto less = [&](int a, int b) {
             if (kind == 1)
                 return numbers[a].value_or(0) < numbers[b].value_or(0);
             if (kind == 0 && (numbers[a] || numbers[b]))
                 return numbers[a] && numbers[b] ? *numbers[a] < *numbers[b] : bool(numbers[a]);
-            const auto sensitivity = kind == 3 ? Qt::CaseSensitive : Qt::CaseInsensitive;
-            return cells.text(a).compare(cells.text(b), sensitivity) < 0;
+            return folded[a] < folded[b];
         };
         QList<int> order(Rows());
         std::iota(order.begin(), order.end(), 0);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -76,13 +77,20 @@ QString NumberFormat::Apply(double value) const
 std::optional<double> NumberFormat::Parse(QStringView text)
 {
     text = text.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    double value = QLocale::c().toDouble(text, &ok);
-    if (!ok && text.contains(u','))
-        value = QLocale::c().toDouble(text.toString().remove(u','), &ok);
-    if (!ok || !std::isfinite(value))
+    if (text.startsWith(u'+'))
+        text = text.mid(1);
+    char digits[64];
+    qsizetype size = 0;
+    for (QChar c : text) {
+        if (c == u',')
+            continue;
+        if (c.unicode() > 127 || size == qsizetype(sizeof digits))
+            return std::nullopt;
+        digits[size++] = char(c.unicode());
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits, digits + size, value);
+    if (size == 0 || error != std::errc() || end != digits + size || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
