@@ -16,7 +16,6 @@ public:
     void setText(int row, QStringView text);
     // Row i of the result is old row order[i]; -1 gives an empty row.
     void reorder(const QList<int>& order);
-    qsizetype bufferSize() const { return m_buffer.size(); }
 
 private:
     void compact();
