@@ -12,7 +12,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
+#include <filesystem>
 #include <zlib.h>
 
 namespace {
@@ -217,14 +218,14 @@ int ZLibEngine::Decompress(const QString& filename, const QString& outputpath,
     return ZResult::Ok;
 }
 
-// The blocks go to a temporary file beside the target that replaces it only when the entry is
-// complete and good; a damaged entry leaves nothing behind.
+// The blocks go to a temporary file "zLi..." beside the target that replaces it only when the
+// entry is complete and good; a damaged entry leaves nothing behind.
 int ZLibEngine::extractEntry(ZContainerReader& reader, ZFileEntry& extracted,
                              const QString& target, bool checkCrc, bool doubleCrc,
                              bool saveCorrupted)
 {
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
+    QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.zLiXXXXXX"));
+    if (!out.open())
         return ZResult::FileError;
     uLong crc = crc32(0, nullptr, 0);
     uLong compressedCrc = crc;
@@ -265,8 +266,16 @@ int ZLibEngine::extractEntry(ZContainerReader& reader, ZFileEntry& extracted,
         extracted.state = ZEntryState::CrcFailed;
         return ZResult::Ok;
     }
-    if (!out.commit())
+    std::error_code failed;
+    if (!out.flush()
+        || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                               | QFileDevice::ReadGroup | QFileDevice::ReadOther))
         return ZResult::FileError;
+    std::filesystem::rename(QFile::encodeName(out.fileName()).toStdString(),
+                            QFile::encodeName(target).toStdString(), failed);
+    if (failed)
+        return ZResult::FileError;
+    out.setAutoRemove(false);
     extracted.state = ZEntryState::Written;
     return ZResult::Ok;
 }
