@@ -1,6 +1,7 @@
 // orvel-admin: administration of an installation (office database, operators, components,
 // compressed containers).
 #include "commands/Console.h"
+#include "commands/ContainerCommands.h"
 #include "commands/DatabaseCommands.h"
 #include "commands/RegisterCommand.h"
 
@@ -18,6 +19,9 @@ const Command kCommands[] = {
     {"init-db", "create the office database (tables, standard menus, operator, demo notes)", runInitDbCommand},
     {"user", "add an operator or set an operator's password", runUserCommand},
     {"sql", "run one statement through the Database object and print the result", runSqlCommand},
+    {"pack", "pack files into a compressed container", runPackCommand},
+    {"unpack", "unpack a compressed container into a folder", runUnpackCommand},
+    {"list", "list the entries of a compressed container", runListCommand},
     {"register", "register the component libraries of the program folder", runRegisterCommand},
 };
 
