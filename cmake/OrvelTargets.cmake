@@ -9,7 +9,7 @@ function(orvel_add_test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVEL_PG_INFO=${ORVEL_PG_INFO_FILE}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVEL_PG_INFO=${ORVEL_PG_INFO_FILE};ORVEL_SETTINGS_DIR=${CMAKE_BINARY_DIR}/tests/settings/${T_NAME}"
     LABELS "${T_LABELS}")
   if(T_FIXTURES)
     set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
