@@ -1,6 +1,8 @@
 #include "system/AppSystem.h"
 
 #include "database/Database.h"
+#include "system/DbAccess.h"
+#include "system/DocumentNumbering.h"
 #include "system/SqlTemplate.h"
 
 namespace {

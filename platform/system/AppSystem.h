@@ -5,8 +5,6 @@
 #include "system/AccountSetRecord.h"
 #include "system/AppInfoData.h"
 #include "system/AppTheme.h"
-#include "system/DbAccess.h"
-#include "system/DocumentNumbering.h"
 #include "system/RightsRecord.h"
 #include "system/SystemRecords.h"
 
@@ -17,6 +15,9 @@
 #include <memory>
 
 class Database;
+class DbAccess;
+class DbRecordset;
+class DocumentNumbering;
 
 // The system object handed to every component and add-in: the session values, settings,
 // rights, accounting periods, document numbers, language texts, theme and code help, all kept

@@ -2,6 +2,7 @@
 
 #include "database/Database.h"
 #include "security/PasswordHash.h"
+#include "system/DbAccess.h"
 
 const QString LoginSession::kStoredPasswordMarker = QStringLiteral("\u0001stored-password");
 

@@ -2,7 +2,6 @@
 
 #include "PlatformExport.h"
 #include "database/ErrorInfo.h"
-#include "system/DbAccess.h"
 #include "system/LoginUser.h"
 
 #include <QDateTime>
@@ -13,6 +12,7 @@
 #include <memory>
 
 class Database;
+class DbAccess;
 
 // The operator's login on the office database (xt_user). Passwords are kept only as Argon2id
 // hashes; an empty hash, or the hash of the empty text, is a user without a password.
