@@ -2,6 +2,8 @@
 // in PlatformComponents.json has a line here.
 #include "component/ComponentEntry.h"
 #include "database/Database.h"
+#include "system/AppSystem.h"
+#include "system/LoginSession.h"
 
 #include <cstring>
 
@@ -14,6 +16,8 @@ struct PlatformClass {
 
 const PlatformClass kClasses[] = {
     {"Database", [] { return static_cast<QObject*>(new Database); }},
+    {"AppSystem", [] { return static_cast<QObject*>(new AppSystem); }},
+    {"LoginSession", [] { return static_cast<QObject*>(new LoginSession); }},
 };
 
 }  // namespace

@@ -100,6 +100,7 @@ bool writeRows(Database& db, const QString& adminName, const QString& adminPassw
                              .arg(s.group).arg(w.q(s.key), w.q(s.value)));
     ok = ok && w.run(QStringLiteral("insert into xt_accinformation (system_code, item_code, item_value) values ('system', 'mouseeventscrollrate', '5')"));
     ok = ok && w.run(QStringLiteral("insert into xt_accinformation (system_code, item_code, item_value) values ('system', '1', %1)").arg(w.q(periodCaption)));
+    ok = ok && w.run(QStringLiteral("insert into xt_accinformation (system_code, item_code, item_value) values ('system', 'systemcode', %1)").arg(system));
     ok = ok && w.run(QStringLiteral("insert into xt_period (systemcode, period, caption) values (%1, %2, %3)")
                          .arg(system).arg(today.year() * 100 + today.month()).arg(w.q(periodCaption)));
     ok = ok && w.run(QStringLiteral("insert into xt_numbering (progid, prefix, dateformat, width) values (%1, '', 'yyyyMMdd', 4)")
