@@ -330,3 +330,13 @@ TEST(kvTxtS, HelpNeedsTheHelpFlag)
     box.SetHelpEnabled(true);
     EXPECT_TRUE(box.findChild<QToolButton*>()->isVisible());
 }
+
+TEST(kvTxtS, LookupWithoutAReceiverKeepsTypedText)
+{
+    kvTxt_S box;
+    box.SetKindSetting(0);
+    type(box, QStringLiteral("ab"));
+    leave(box);
+    EXPECT_TRUE(box.Valid());
+    EXPECT_EQ(box.Value(), QVariant(QStringLiteral("ab")));
+}
