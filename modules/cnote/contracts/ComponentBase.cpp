@@ -1,0 +1,6 @@
+#include "ComponentBase.h"
+
+ComponentBase::ComponentBase(QWidget* parent)
+    : QWidget(parent)
+{
+}

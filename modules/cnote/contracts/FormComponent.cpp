@@ -1,0 +1,6 @@
+#include "FormComponent.h"
+
+FormComponent::FormComponent(QWidget* parent)
+    : ComponentBase(parent)
+{
+}

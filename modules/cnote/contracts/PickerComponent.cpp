@@ -1,0 +1,6 @@
+#include "PickerComponent.h"
+
+PickerComponent::PickerComponent(QWidget* parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "ReportComponent.h"
+
+ReportComponent::ReportComponent(QWidget* parent)
+    : ComponentBase(parent)
+{
+}
