@@ -1,5 +1,7 @@
 #include "grid/FlexGrid.h"
 
+#include "Twips.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -7,11 +9,9 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
 int pixels(int twips)
 {
-    return twips / TwipsPerPixel;
+    return Twips::ToPixels(twips);
 }
 
 int buttonCode(Qt::MouseButton button)
@@ -159,7 +159,7 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mapFromGlobal(mouse->globalPosition().toPoint());
-        emit MouseDown(buttonCode(mouse->button()), shiftCode(mouse->modifiers()), float(at.x() * TwipsPerPixel), float(at.y() * TwipsPerPixel));
+        emit MouseDown(buttonCode(mouse->button()), shiftCode(mouse->modifiers()), float(at.x() * Twips::PerPixel), float(at.y() * Twips::PerPixel));
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,7 @@
 #include "grid/GridModel.h"
 
+#include "Twips.h"
+
 #include "grid/NumberFormat.h"
 #include "grid/SubtotalAccumulator.h"
 
@@ -15,7 +17,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int HeadingPaddingPixels = 8;
 
 Qt::Alignment toQt(int code, bool numeric)
@@ -169,7 +170,7 @@ void GridModel::SetFormatString(const QString& format)
         const QFontMetrics metrics(QGuiApplication::font());
         for (int col = 0; col < parts.size(); ++col) {
             m_cells[col].setText(0, parts[col].trimmed());
-            m_columns[col].width = (metrics.horizontalAdvance(parts[col]) + HeadingPaddingPixels) * TwipsPerPixel;
+            m_columns[col].width = (metrics.horizontalAdvance(parts[col]) + HeadingPaddingPixels) * Twips::PerPixel;
         }
     });
 }
