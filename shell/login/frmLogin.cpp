@@ -236,7 +236,8 @@ void frmLogin::fillUsers()
     m_userStyle = settingNumber(12, QStringLiteral("loginuserstyle"));
     if (m_userStyle == 1) {
         // Typed names only: no list to drop down.
-        m_cobUser->setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"));
+        m_cobUser->setStyleSheet(QStringLiteral("QComboBox { border: 1px solid #b8bfc8; border-radius: 2px; padding: 1px 4px; "
+                                                "background: palette(base); } QComboBox::drop-down { width: 0px; border: none; }"));
         return;
     }
     if (m_userStyle == 2) {
