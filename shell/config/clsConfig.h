@@ -2,13 +2,15 @@
 
 #include "xml/XmlDoc.h"
 
+#include <QObject>
 #include <QString>
 
 #include <memory>
 
 // The start-up settings of the program, read once from its configuration file. The loaded
 // document stays open (XML) so that other parts read further paths from it.
-class clsConfig {
+class clsConfig : public QObject {
+    Q_OBJECT
 public:
     bool Init(const QString& fileName);
     // Applies the system texts of a language file over the loaded settings; false (with a
