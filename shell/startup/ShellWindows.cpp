@@ -1,6 +1,7 @@
 #include "startup/ShellWindows.h"
 
 #include "login/frmLogin.h"
+#include "splash/frmSplash.h"
 #include "startup/bMain.h"
 
 void ShellWindows::RunLogin(bMain& main)
@@ -9,7 +10,12 @@ void ShellWindows::RunLogin(bMain& main)
     dialog.exec();
 }
 
-void ShellWindows::ShowSplash(bMain&) {}
+void ShellWindows::ShowSplash(bMain& main)
+{
+    m_splash = new frmSplash(*main.Config(), *main.System());
+    m_splash->Timer().stop();
+    m_splash->show();
+}
 
 bool ShellWindows::LoadWorkbench(bMain&)
 {
@@ -17,8 +23,19 @@ bool ShellWindows::LoadWorkbench(bMain&)
 }
 
 void ShellWindows::ShowWorkbench() {}
-void ShellWindows::StartSplashTimer(int) {}
-void ShellWindows::CloseSplash() {}
+void ShellWindows::StartSplashTimer(int ms)
+{
+    if (!m_splash)
+        return;
+    m_splash->Timer().setInterval(ms);
+    m_splash->Timer().start();
+}
+
+void ShellWindows::CloseSplash()
+{
+    if (m_splash)
+        m_splash->close();
+}
 
 bool ShellWindows::OpenAlertWindow(bMain&)
 {

@@ -2,8 +2,12 @@
 
 #include "startup/StartupWindows.h"
 
-// The program's own start-up windows. The splash, the workbench and the alert window are not
-// part of the program yet: without a workbench, start-up ends after the login.
+#include <QPointer>
+
+class frmSplash;
+
+// The program's own start-up windows. The workbench and the alert window are not part of the
+// program yet: without a workbench, start-up ends after the splash.
 class ShellWindows : public StartupWindows {
 public:
     void RunLogin(bMain& main) override;
@@ -15,4 +19,7 @@ public:
     bool OpenAlertWindow(bMain& main) override;
     void SetAlertButton(bool pressed) override;
     void ShowStatusMessage(const QString& message) override;
+
+private:
+    QPointer<frmSplash> m_splash;
 };
