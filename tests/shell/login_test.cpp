@@ -5,9 +5,8 @@
 #include "log/LogService.h"
 #include "log/Logger.h"
 #include "login/frmLogin.h"
-#include "schema/OfficeDatabase.h"
+#include "OfficeDatabases.h"
 #include "schema/Operators.h"
-#include "schema/StandardData.h"
 #include "security/TextCipher.h"
 #include "settings/UserSettings.h"
 #include "system/AppSystem.h"
@@ -43,8 +42,7 @@ protected:
         QInputDevice::devices();
         GuiApplication();
         QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(db(), m_test.settings(), true, &error)) << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(db(), QStringLiteral("admin"), QStringLiteral("secret"), &error)) << error.toStdString();
+        CreateOffice(db(), m_test.settings(), QStringLiteral("secret"));
         for (const char* name : {"a", "b", "c", "d"})
             ASSERT_TRUE(Operators::Add(db(), QString::fromLatin1(name), QStringLiteral("pw"), false, &error)) << error.toStdString();
         ASSERT_TRUE(m_system.Init(&db(), 0));

@@ -1,8 +1,7 @@
 #include "GuiApplication.h"
 #include "TestDatabases.h"
 #include "config/clsConfig.h"
-#include "schema/OfficeDatabase.h"
-#include "schema/StandardData.h"
+#include "OfficeDatabases.h"
 #include "splash/frmSplash.h"
 #include "system/AppSystem.h"
 
@@ -20,9 +19,7 @@ protected:
     void SetUp() override
     {
         GuiApplication();
-        QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(m_test.db(), m_test.settings(), true, &error)) << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(m_test.db(), QStringLiteral("admin"), QStringLiteral("pw"), &error)) << error.toStdString();
+        CreateOffice(m_test.db(), m_test.settings(), QStringLiteral("pw"));
         ASSERT_TRUE(m_system.Init(&m_test.db(), 0));
     }
 

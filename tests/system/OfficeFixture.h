@@ -1,8 +1,7 @@
 #pragma once
 
 #include "TestDatabases.h"
-#include "schema/OfficeDatabase.h"
-#include "schema/StandardData.h"
+#include "OfficeDatabases.h"
 #include "system/AppSystem.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +15,7 @@ protected:
     void SetUp() override
     {
         m_test = std::make_unique<TestDatabase>(GetParam());
-        QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(db(), m_test->settings(), true, &error)) << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(db(), QStringLiteral("admin"), QStringLiteral("secret"), &error)) << error.toStdString();
+        CreateOffice(db(), m_test->settings(), QStringLiteral("secret"));
         ASSERT_TRUE(m_system.Init(&db(), 0)) << m_system.LastError().Message.toStdString();
     }
 

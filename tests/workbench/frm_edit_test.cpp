@@ -6,8 +6,7 @@
 #include "log/LogWriter.h"
 #include "log/Logger.h"
 #include "parameters/ParameterList.h"
-#include "schema/OfficeDatabase.h"
-#include "schema/StandardData.h"
+#include "OfficeDatabases.h"
 #include "system/AppSystem.h"
 #include "workbench/HostEvents.h"
 #include "workbench/frmEdit.h"
@@ -56,9 +55,7 @@ protected:
     void SetUp() override
     {
         GuiApplication();
-        QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(m_test.db(), m_test.settings(), true, &error)) << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(m_test.db(), QStringLiteral("admin"), QStringLiteral("pw"), &error)) << error.toStdString();
+        CreateOffice(m_test.db(), m_test.settings(), QStringLiteral("pw"));
         m_test.db().Execute(QStringLiteral("update xt_objects set progCommandLine='/w:12000 /h:6000' where ProgID=650001"), 1).Run();
         ASSERT_TRUE(m_system.Init(&m_test.db(), 0)) << m_system.LastError().Message.toStdString();
         m_system.AppInfo().UserID = QStringLiteral("0001");

@@ -1,5 +1,7 @@
 #include "commands/AdminDatabase.h"
 
+#include "database/Database.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -29,4 +31,15 @@ bool AdminDatabase::Resolve(const QCommandLineParser& parser, ConnectionSettings
     }
     const QString config = parser.isSet(QStringLiteral("config")) ? parser.value(QStringLiteral("config")) : DefaultConfigFile();
     return ConnectionSettings::FromConfigFile(config, out, error);
+}
+
+bool AdminDatabase::Open(const QCommandLineParser& parser, Database& db, QString* error)
+{
+    ConnectionSettings where;
+    if (!Resolve(parser, &where, error))
+        return false;
+    if (db.OpenConnection(where))
+        return true;
+    *error = db.LastError().Message;
+    return false;
 }

@@ -51,13 +51,10 @@ int runSqlCommand(const QStringList& args)
     if (parser.positionalArguments().size() != 1)
         return Console::Fail(command, QStringLiteral("give exactly one statement (quote it)"));
 
-    ConnectionSettings where;
     QString error;
-    if (!AdminDatabase::Resolve(parser, &where, &error))
-        return Console::Fail(command, error);
     Database db;
-    if (!db.OpenConnection(where))
-        return Console::Fail(command, db.LastError().Message);
+    if (!AdminDatabase::Open(parser, db, &error))
+        return Console::Fail(command, error);
 
     const QString sql = parser.positionalArguments().constFirst();
     if (givesRows(sql)) {

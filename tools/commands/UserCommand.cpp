@@ -26,13 +26,10 @@ int runUserCommand(const QStringList& args)
         || !parser.isSet(QStringLiteral("password")))
         return Console::Fail(command, QStringLiteral("usage: user add|passwd NAME --password P (see --help)"));
 
-    ConnectionSettings where;
     QString error;
-    if (!AdminDatabase::Resolve(parser, &where, &error))
-        return Console::Fail(command, error);
     Database db;
-    if (!db.OpenConnection(where))
-        return Console::Fail(command, db.LastError().Message);
+    if (!AdminDatabase::Open(parser, db, &error))
+        return Console::Fail(command, error);
     const QString name = positional.at(1);
     const QString password = parser.value(QStringLiteral("password"));
     const bool ok = action == QLatin1String("add")

@@ -2,6 +2,7 @@
 
 #include "database/Database.h"
 #include "schema/StandardData.h"
+#include "schema/Transaction.h"
 
 #include <QHash>
 #include <QRandomGenerator>
@@ -124,20 +125,5 @@ bool DemoNotes::Generate(Database& db, int count, quint32 seed, const QDate& tod
 {
     if (count <= 0)
         return true;
-    if (!db.BeginTrans()) {
-        *error = db.LastError().Message;
-        db.ClearError();
-        return false;
-    }
-    if (!insertNotes(db, count, seed, today, error)) {
-        db.RollbackTrans();
-        db.ClearError();
-        return false;
-    }
-    if (!db.CommitTrans()) {
-        *error = db.LastError().Message;
-        db.ClearError();
-        return false;
-    }
-    return true;
+    return RunInTransaction(db, [&](QString* failure) { return insertNotes(db, count, seed, today, failure); }, error);
 }

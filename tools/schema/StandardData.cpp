@@ -2,6 +2,7 @@
 
 #include "database/Database.h"
 #include "schema/Operators.h"
+#include "schema/Transaction.h"
 
 #include <QDate>
 #include <QStringList>
@@ -122,21 +123,5 @@ bool writeRows(Database& db, const QString& adminName, const QString& adminPassw
 
 bool StandardData::Fill(Database& db, const QString& adminName, const QString& adminPassword, QString* error)
 {
-    if (!db.BeginTrans()) {
-        *error = db.LastError().Message;
-        db.ClearError();
-        return false;
-    }
-    if (!writeRows(db, adminName, adminPassword) || !db.LastError().IsEmpty()) {
-        *error = db.LastError().Message;
-        db.RollbackTrans();
-        db.ClearError();
-        return false;
-    }
-    if (!db.CommitTrans()) {
-        *error = db.LastError().Message;
-        db.ClearError();
-        return false;
-    }
-    return true;
+    return RunInTransaction(db, [&](QString*) { return writeRows(db, adminName, adminPassword); }, error);
 }
