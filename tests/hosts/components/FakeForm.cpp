@@ -48,7 +48,11 @@ bool FakeForm::FileNew()
     return true;
 }
 
-bool FakeForm::FileNewNext() { return call(QStringLiteral("FileNewNext")) && false; }
+bool FakeForm::FileNewNext()
+{
+    call(QStringLiteral("FileNewNext"));
+    return false;
+}
 
 bool FakeForm::FileEdit()
 {
@@ -108,7 +112,11 @@ bool FakeForm::PrintPreview()
 
 bool FakeForm::DoPrint() { return call(QStringLiteral("DoPrint")); }
 bool FakeForm::PrintSetup() { return call(QStringLiteral("PrintSetup")); }
-bool FakeForm::Help() { return call(QStringLiteral("Help")) && false; }
+bool FakeForm::Help()
+{
+    call(QStringLiteral("Help"));
+    return false;
+}
 
 bool FakeForm::DoSetStatus(const QString& psStatusName, bool pbStatus)
 {
@@ -125,5 +133,9 @@ QString FakeForm::Attributes(const QString& psName) const
     return psName.toDouble() == 98 ? QStringLiteral("check") : QString();
 }
 
-bool FakeForm::Action(const QString& psKey) { return call(QStringLiteral("Action:") + psKey) && false; }
+bool FakeForm::Action(const QString& psKey)
+{
+    call(QStringLiteral("Action:") + psKey);
+    return false;
+}
 void FakeForm::SetDesignParameters(const ParameterList& /*parameters*/) { call(QStringLiteral("SetDesignParameters")); }
