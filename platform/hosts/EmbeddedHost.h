@@ -24,7 +24,9 @@ public:
     // pcSystem (not owned), the configuration object (opaque, handed on), the program number and
     // the arguments of the host's kind: oedit {record id (number), mode}; oReport and oquery
     // {caption}; oeditrpt {parameter list as QVariant::fromValue(ParameterListPtr)}; oalert {}.
-    // True when the host and its component are ready.
+    // True when the host and its component are ready. On false LastError tells why, and the
+    // host has raised "errmessage" with that text and level 1 (log only) for the window's log.
+    // An oeditrpt host may replace the parameter list: the window reads Parameters() afterwards.
     virtual bool Py_Init(AppSystem* pcSystem, QObject* config, int program, const QVariantList& arguments) = 0;
     // Named values for the host ("sID": a text record id).
     virtual void SetParameters(ParameterListPtr parameters) { m_parameters = std::move(parameters); }
@@ -35,6 +37,8 @@ public:
     virtual bool IsDirty() const { return false; }
     // Saves the component's edits; true when saved (or nothing to save).
     virtual bool SaveChanges() { return true; }
+    // Why the last Py_Init failed; empty after a successful one.
+    QString LastError() const { return m_lastError; }
 
 signals:
     // name in lower case: "message", "errmessage", "unload", "detaile", "detailes",
@@ -43,6 +47,7 @@ signals:
 
 protected:
     ParameterListPtr m_parameters;
+    QString m_lastError;
 };
 
 Q_DECLARE_METATYPE(ParameterListPtr)
