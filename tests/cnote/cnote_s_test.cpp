@@ -183,3 +183,33 @@ TEST_P(CnoteBrowse, GoodsGridWidthsGoToTheLayoutFile)
 ORVEL_OFFICE_ENGINES(CnoteBrowse);
 
 }  // namespace
+
+namespace {
+
+using CnoteLayout = CnoteTest;
+
+// At today's screen sizes every control lies inside its parent and gets at least the size its
+// content needs. With CNOTE_SCREENSHOTS set, the form is also written as a PNG to that folder.
+TEST_P(CnoteLayout, NothingIsClippedOnTodaysScreens)
+{
+    addNote(1, kProgram, QStringLiteral("N-1"));
+    m_form->RecordTop();
+    for (const QSize size : {QSize(1366, 700), QSize(1920, 1010)}) {
+        m_form->resize(size);
+        m_form->show();
+        QCoreApplication::processEvents();
+        for (QWidget* control : m_form->Controls()) {
+            const QRect inside = control->parentWidget()->rect();
+            EXPECT_TRUE(inside.contains(control->geometry())) << control->objectName().toStdString() << " at " << size.width();
+            EXPECT_GE(control->width(), control->minimumSizeHint().width()) << control->objectName().toStdString();
+            EXPECT_GE(control->height(), control->minimumSizeHint().height()) << control->objectName().toStdString();
+        }
+        if (qEnvironmentVariableIsSet("CNOTE_SCREENSHOTS"))
+            m_form->grab().save(QStringLiteral("%1/cnote_%2.png").arg(qEnvironmentVariable("CNOTE_SCREENSHOTS")).arg(size.width()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, CnoteLayout, ::testing::Values(TestEngine::Sqlite),
+                         [](const auto& info) { return std::string(EngineName(info.param)); });
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include "mPub.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -229,6 +230,11 @@ void CnoteFormView::SetupGrid()
     m_grid->SetRedraw(false);
     GridModel& grid = m_grid->Grid();
     grid.SetFormatString(kHeading);
+    // Widths for the form's font, so that every heading shows whole.
+    const QStringList headings = kHeading.split(QLatin1Char('|'));
+    const QFontMetrics metrics(m_grid->font());
+    for (int col = 0; col < headings.size(); ++col)
+        grid.SetColWidth(col, (metrics.horizontalAdvance(headings[col]) + 12) * 15);
     grid.SetFixedRows(1);
     grid.SetFixedCols(0);
     for (int col = 0; col < grid.Cols(); ++col) {

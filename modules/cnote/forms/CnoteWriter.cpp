@@ -217,6 +217,7 @@ bool CnoteWriter::FileDelete()
         return fail(db().LastError().Message);
     if (!db().CommitTrans())
         return fail(db().LastError().Message);
+    m_loader.Navigator().Invalidate();
     const bool result = m_loader.LoadData(2);
     db().ClearError();
     return result;

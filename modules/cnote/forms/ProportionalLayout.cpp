@@ -19,7 +19,7 @@ void ProportionalLayout::Apply(const QSize& current)
         const QRect& r = it.value();
         const QPoint at(qRound(r.left() * rx), qRound(r.top() * ry));
         const bool moveOnly = qobject_cast<QLabel*>(it.key()) || qobject_cast<QAbstractButton*>(it.key());
-        const QSize size = moveOnly ? r.size() : QSize(qRound(r.width() * rx), qRound(r.height() * ry));
+        const QSize size = moveOnly ? r.size().expandedTo(it.key()->sizeHint()) : QSize(qRound(r.width() * rx), qRound(r.height() * ry));
         it.key()->setGeometry(QRect(at, size));
     }
 }

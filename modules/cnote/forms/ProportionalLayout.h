@@ -7,7 +7,7 @@
 #include <QWidget>
 
 // Places controls by their design rectangles scaled by the ratios of the current to the design
-// size of the form. Labels and check boxes only move; every other control is scaled whole.
+// size of the form. Labels and check boxes only move (growing to their text when the font grows); every other control is scaled whole.
 class ProportionalLayout {
 public:
     explicit ProportionalLayout(const QSize& designSize) : m_designSize(designSize) {}
