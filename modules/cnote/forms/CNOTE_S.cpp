@@ -276,7 +276,9 @@ void CNOTE_S::resizeEvent(QResizeEvent* event)
                                   double(event->size().height()) / CnoteFormView::kDesignHeight);
     QFont scaled = font();
     scaled.setPointSizeF(m_baseFontPoints * std::clamp(scale, 1.0, kMaxFontScale));
-    if (scaled != font())
+    if (scaled != font()) {
+        m_view.ScaleGridColumns(scaled.pointSizeF() / font().pointSizeF());
         setFont(scaled);
+    }
     m_view.Relayout(event->size());
 }

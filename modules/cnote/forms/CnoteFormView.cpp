@@ -234,7 +234,7 @@ void CnoteFormView::SetupGrid()
     const QStringList headings = kHeading.split(QLatin1Char('|'));
     const QFontMetrics metrics(m_grid->font());
     for (int col = 0; col < headings.size(); ++col)
-        grid.SetColWidth(col, (metrics.horizontalAdvance(headings[col]) + 12) * 15);
+        grid.SetColWidth(col, (metrics.horizontalAdvance(headings[col]) + 20) * 15);
     grid.SetFixedRows(1);
     grid.SetFixedCols(0);
     for (int col = 0; col < grid.Cols(); ++col) {
@@ -249,6 +249,13 @@ void CnoteFormView::SetGridRows(int lines)
 {
     GridModel& grid = m_grid->Grid();
     grid.SetRows(grid.FixedRows() + lines);
+}
+
+void CnoteFormView::ScaleGridColumns(double ratio)
+{
+    GridModel& grid = m_grid->Grid();
+    for (int col = 0; col < grid.Cols(); ++col)
+        grid.SetColWidth(col, qRound(grid.ColWidth(col) * ratio));
 }
 
 void CnoteFormView::SetEditable(bool editable)

@@ -44,6 +44,8 @@ public:
     void ClearGrid();
     void Relayout(const QSize& size);
     void SetGridRows(int lines);
+    // Column widths follow the font when it grows or shrinks by ratio.
+    void ScaleGridColumns(double ratio);
 
 private:
     kvTxt_S* addBox(QWidget* parent, int index, const QString& caption, const QRect& rect);
