@@ -1,7 +1,12 @@
-// The component library CNOTE. It exports no component yet.
+// The component library CNOTE: its components, created by class name.
+#include "CNOTE_S.h"
 #include "component/ComponentEntry.h"
 
-QObject* DllGetClassObject(const char* /*className*/)
+#include <cstring>
+
+QObject* DllGetClassObject(const char* className)
 {
+    if (className && std::strcmp(className, "CNOTE_S") == 0)
+        return new CNOTE_S;
     return nullptr;
 }

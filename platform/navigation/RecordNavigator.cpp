@@ -2,6 +2,8 @@
 
 #include "database/Database.h"
 
+#include <algorithm>
+
 namespace {
 
 QString where(const QString& condition)
@@ -62,7 +64,7 @@ QVariant RecordNavigator::Move(QString* position, DbRecordset* records, const QS
     }
     if (!m_db->LastError().IsEmpty())
         return failure();
-    return show(position, records, selectText, condition, idColumn, id);
+    return show(position, records, selectText, condition, idColumn, id, mode);
 }
 
 QVariant RecordNavigator::Find(QString* position, DbRecordset* records, const QString& selectText, const QString& condition,
@@ -75,23 +77,73 @@ QVariant RecordNavigator::Find(QString* position, DbRecordset* records, const QS
     const QVariant id = pick(QStringLiteral("min"), selectText, idColumn, both(condition, findCondition));
     if (!m_db->LastError().IsEmpty())
         return failure();
-    return show(position, records, selectText, condition, idColumn, id);
+    return show(position, records, selectText, condition, idColumn, id, Next);
+}
+
+qint64 RecordNavigator::count(const QString& selectText, const QString& idColumn, const QString& condition)
+{
+    return m_db->Execute(QStringLiteral("select count(nav_t.%1) from (%2%3) nav_t").arg(idColumn, selectText, where(condition)), 1)
+        .Value()
+        .toLongLong();
+}
+
+bool RecordNavigator::locate(const QString& selectText, const QString& condition, const QString& idColumn, qint64 id, int mode,
+                             qint64* position)
+{
+    const QString scope = selectText + QLatin1Char('\n') + condition + QLatin1Char('\n') + idColumn;
+    const QString target = QString::number(id);
+    auto between = [&](qint64 above, qint64 upTo) {
+        return count(selectText, idColumn,
+                     both(condition, QStringLiteral("%1>%2 and %1<=%3").arg(idColumn).arg(above).arg(upTo)));
+    };
+    if (m_counted.scope != scope) {
+        DbRecordset counts = m_db->Execute(QStringLiteral("select count(*), sum(case when nav_t.%1<=%2 then 1 else 0 end), max(nav_t.%1) from (%3%4) nav_t")
+                                               .arg(idColumn, target, selectText, where(condition)),
+                                           1)
+                                 .Recordset();
+        if (!m_db->LastError().IsEmpty())
+            return false;
+        m_counted = {scope, counts.Field(0).toLongLong(), counts.Field(2).toLongLong(), id, counts.Field(1).toLongLong()};
+    } else {
+        DbRecordset added = m_db->Execute(QStringLiteral("select count(*), max(nav_t.%1) from (%2%3) nav_t")
+                                              .arg(idColumn, selectText, where(both(condition, idColumn + QLatin1Char('>') + QString::number(m_counted.maxId)))),
+                                          1)
+                                .Recordset();
+        if (!m_db->LastError().IsEmpty())
+            return false;
+        m_counted.total += added.Field(0).toLongLong();
+        m_counted.maxId = std::max(m_counted.maxId, added.Field(1).toLongLong());
+        qint64 at = 0;
+        if (mode == First)
+            at = count(selectText, idColumn, both(condition, idColumn + QStringLiteral("<=") + target));
+        else if (mode == Last)
+            at = m_counted.total - count(selectText, idColumn, both(condition, idColumn + QLatin1Char('>') + target));
+        else if (id >= m_counted.anchorId)
+            at = m_counted.anchorPosition + between(m_counted.anchorId, id);
+        else
+            at = m_counted.anchorPosition - between(id, m_counted.anchorId);
+        if (!m_db->LastError().IsEmpty())
+            return false;
+        m_counted.anchorId = id;
+        m_counted.anchorPosition = at;
+    }
+    *position = m_counted.anchorPosition;
+    return true;
 }
 
 QVariant RecordNavigator::show(QString* position, DbRecordset* records, const QString& selectText, const QString& condition,
-                               const QString& idColumn, const QVariant& id)
+                               const QString& idColumn, const QVariant& id, int mode)
 {
     if (id.isNull())
         return {};
-    const QString target = QString::number(id.toLongLong());
-    DbRecordset counts = m_db->Execute(QStringLiteral("select count(*), sum(case when nav_t.%1<=%2 then 1 else 0 end) from (%3%4) nav_t")
-                                           .arg(idColumn, target, selectText, where(condition)),
-                                       1)
-                             .Recordset();
-    if (!m_db->LastError().IsEmpty())
+    const qint64 shown = id.toLongLong();
+    qint64 at = 0;
+    if (!locate(selectText, condition, idColumn, shown, mode, &at)) {
+        m_counted = {};
         return failure();
-    *position = QStringLiteral("%1/%2").arg(counts.Field(1).toLongLong()).arg(counts.Field(0).toLongLong());
-    counts.Close();
+    }
+    const QString target = QString::number(shown);
+    *position = QStringLiteral("%1/%2").arg(at).arg(m_counted.total);
     *records = m_db->Execute(selectText + where(both(condition, idColumn + QLatin1Char('=') + target)), 1).Recordset();
     if (!m_db->LastError().IsEmpty())
         return failure();

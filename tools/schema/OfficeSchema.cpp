@@ -42,7 +42,7 @@ const std::vector<Table>& tables()
           {"signfp", Type::Int, 0, "0"}, {"zdr", Type::Text, 50}, {"zdDate", Type::Date}, {"shr", Type::Text, 50},
           {"shDate", Type::Date}},
          "cnoteID",
-         {"ix_cnote_prog_id(progid, cnoteID)", "ix_cnote_prog_number(progid, cnoteNumber)", "ix_cnote_number(cnoteNumber)", "ix_cnote_date(cnoteDate)",
+         {"ix_cnote_prog_id(progid, cnoteID)", "ix_cnote_prog_number(progid, cnoteNumber) unique", "ix_cnote_number(cnoteNumber)", "ix_cnote_date(cnoteDate)",
           "ix_cnote_from(fromName)"}},
         // Goods lines belong to their note by number; no key of their own, as they are copied
         // field by field between the office and the central database.
