@@ -29,7 +29,8 @@ std::unique_ptr<QObject> ComponentLocator::Create(AppSystem* system, int program
     const QString identifier = Identifier(system, program, error);
     if (identifier.isEmpty())
         return nullptr;
-    ComponentSystem components;
+    // Registered libraries are found from the program folder of the session.
+    ComponentSystem components(system->AppInfo().AppPath);
     std::unique_ptr<QObject> component = components.CreateObject(identifier);
     if (!component)
         *error = components.LastError();
