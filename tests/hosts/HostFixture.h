@@ -5,8 +5,7 @@
 #include "component/ComponentSystem.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "hosts/EmbeddedHost.h"
-#include "schema/OfficeDatabase.h"
-#include "schema/StandardData.h"
+#include "OfficeDatabases.h"
 #include "system/AppSystem.h"
 
 #include <QTemporaryDir>
@@ -44,13 +43,11 @@ protected:
         GuiApplication();
         ASSERT_TRUE(m_registry.isValid());
         qputenv("ORVEL_REGISTRY_DIR", m_registry.path().toLocal8Bit());
-        ComponentSystem components;
+        ComponentSystem components(m_folder.path());  // the program folder of the session
         ASSERT_TRUE(components.Register(QStringLiteral(ORVEL_TEST_HOST_COMPONENTS))) << components.LastError().toStdString();
 
         m_test = std::make_unique<TestDatabase>(TestEngine::Sqlite);
-        QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(db(), m_test->settings(), true, &error)) << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(db(), QStringLiteral("admin"), QStringLiteral("secret"), &error)) << error.toStdString();
+        CreateOffice(db(), m_test->settings(), QStringLiteral("secret"));
         for (const auto& [program, identifier] : {std::pair{kFakeFormProgram, "TestHosts.FakeForm"},
                                                   std::pair{kFakeFormNoAuditProgram, "TestHosts.FakeFormNoAudit"},
                                                   std::pair{kFakeReportProgram, "TestHosts.FakeReport"}}) {
