@@ -1,6 +1,10 @@
 #include "common/bCommon.h"
 
+#include "dialogs/DialogService.h"
+
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -131,4 +135,21 @@ QString bCommon::FileTitle(const QString& path, bool stripExtension)
             title.truncate(dot);
     }
     return title;
+}
+
+void bCommon::ShowHelp(const QString& helpFileName)
+{
+    // An unset help element expands to the program folder itself: that is no help file either.
+    const QFileInfo help(helpFileName);
+    if (helpFileName.trimmed().isEmpty() || help.isDir()) {
+        DialogService::Current().Show(DialogIcon::Information, QStringLiteral("提示:"),
+                                      QStringLiteral("无法显示帮助目录，该工程没有相关联的帮助。"));
+        return;
+    }
+    if (!help.isFile()) {
+        DialogService::Current().Show(DialogIcon::Information, QStringLiteral("提示:"),
+                                      QStringLiteral("无法显示帮助目录，没有找到该工程相关联的帮助文件。"));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
 }

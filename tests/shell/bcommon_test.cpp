@@ -1,4 +1,5 @@
 #include "common/bCommon.h"
+#include "dialogs/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QDate>
@@ -96,6 +97,20 @@ TEST(bCommonTest, CaptureWindowCopiesTheRectangle)
     EXPECT_EQ(shot.toImage().pixelColor(5, 5), QColor(10, 200, 30));
     EXPECT_TRUE(bCommon::CaptureWindow(nullptr, true, 0, 0, 10, 10).isNull());
     EXPECT_TRUE(bCommon::CaptureWindow(&window, true, 0, 0, 0, 10).isNull());
+}
+
+TEST(bCommonTest, ShowHelpTellsWhyThereIsNoHelp)
+{
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    bCommon::ShowHelp(QString());
+    bCommon::ShowHelp(dir.path() + QLatin1Char('/'));
+    bCommon::ShowHelp(dir.filePath(QStringLiteral("help/index.html")));
+    ASSERT_EQ(dialogs.Requests().size(), 3);
+    const QString noHelp = QStringLiteral("无法显示帮助目录，该工程没有相关联的帮助。");
+    EXPECT_EQ(dialogs.Requests().at(0), (DialogRequest{DialogIcon::Information, QStringLiteral("提示:"), noHelp}));
+    EXPECT_EQ(dialogs.Requests().at(1).text, noHelp);
+    EXPECT_EQ(dialogs.Requests().at(2).text, QStringLiteral("无法显示帮助目录，没有找到该工程相关联的帮助文件。"));
 }
 
 }  // namespace
