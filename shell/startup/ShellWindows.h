@@ -2,10 +2,17 @@
 
 #include "startup/StartupWindows.h"
 
-// The program's own start-up windows. The splash, the workbench and the alert window are not
-// part of the program yet: without a workbench, start-up ends after the login.
+#include <memory>
+
+class frmMain;
+
+// The program's own start-up windows: the login and the workbench. The splash and the alert
+// window are not part of the program yet.
 class ShellWindows : public StartupWindows {
 public:
+    ShellWindows();
+    ~ShellWindows() override;
+
     void RunLogin(bMain& main) override;
     void ShowSplash(bMain& main) override;
     bool LoadWorkbench(bMain& main) override;
@@ -15,4 +22,9 @@ public:
     bool OpenAlertWindow(bMain& main) override;
     void SetAlertButton(bool pressed) override;
     void ShowStatusMessage(const QString& message) override;
+
+    frmMain* Workbench() const { return m_workbench.get(); }
+
+private:
+    std::unique_ptr<frmMain> m_workbench;
 };
