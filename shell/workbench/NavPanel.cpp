@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -55,17 +56,16 @@ NavPanel::NavPanel(QWidget* parent)
 
 void NavPanel::AddGroup(const QString& caption, const QString& key, const QIcon& icon)
 {
-    auto* header = new QToolButton(m_headerArea);
+    auto* header = new QPushButton(m_headerArea);
     header->setObjectName(QStringLiteral("NavGroup"));
-    header->setText(caption);
     header->setToolTip(caption);
     header->setIcon(icon);
     header->setIconSize(QSize(20, 20));
     header->setCheckable(true);
-    header->setAutoRaise(true);
+    header->setFlat(true);
     const int index = m_groups.size();
     m_headerGroup->addButton(header, index);
-    connect(header, &QToolButton::clicked, this, [this, index] { SetActiveGroup(index); });
+    connect(header, &QPushButton::clicked, this, [this, index] { SetActiveGroup(index); });
     m_groups.append({caption, key, header});
     layoutHeaders();
 }
@@ -119,11 +119,11 @@ void NavPanel::layoutHeaders()
     // Full headers first, in group order; the rest become icons in the row below them.
     auto* iconLayout = static_cast<QHBoxLayout*>(m_iconRow->layout());
     for (int i = 0; i < m_groups.size(); ++i) {
-        QToolButton* header = m_groups.at(i).header;
+        QPushButton* header = m_groups.at(i).header;
         m_headerLayout->removeWidget(header);
         iconLayout->removeWidget(header);
         const bool full = i < m_visibleItems;
-        header->setToolButtonStyle(full ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+        header->setText(full ? m_groups.at(i).caption : QString());
         header->setProperty("compact", !full);
         header->setSizePolicy(full ? QSizePolicy::Expanding : QSizePolicy::Fixed, QSizePolicy::Fixed);
         if (full)

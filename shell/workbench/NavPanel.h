@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QPushButton;
 class QToolButton;
 class QVBoxLayout;
 
@@ -56,7 +57,7 @@ private:
     struct Group {
         QString caption;
         QString key;
-        QToolButton* header;
+        QPushButton* header;
     };
     void layoutHeaders();
     void centreButtons();

@@ -119,7 +119,6 @@ void WorkArea::ShowMapPage()
         m_tabs->SetVisible(1, true);
     if (QWidget* area = HostArea(m_currentHostNumber); area && m_currentHostNumber > 0)
         area->hide();
-    m_tabs->Select(1);
 }
 
 bool WorkArea::CreateTabHost(int program, int kind, const QString& name)

@@ -36,7 +36,7 @@ public:
     // Hides the map page (and, from the navigation panel, the navigation tab) and brings the
     // current host area to the front.
     void ShowCurrentArea(bool hideNavigationTab);
-    // Shows the map page and the navigation tab, hides the current host area, selects tab 1.
+    // Shows the map page and the navigation tab, hides the current host area.
     void ShowMapPage();
     bool CreateTabHost(int program, int kind, const QString& name);
     // The host asked to close: true removes the selected module tab, false clears the flag.

@@ -21,13 +21,13 @@ const char* const kStyleSheet = R"(
 #NavContainer QToolButton:hover { background: #e4eaf2; }
 #NavContainer QToolButton:checked { background: #dbe7fb; color: #0b57d0; font-weight: 600; }
 #NavHeaders { background: #eaeef3; border-top: 1px solid #d5dce5; }
-#NavHeaders QToolButton {
+#NavHeaders QPushButton {
     border: none; border-bottom: 1px solid #d5dce5; padding: 8px 12px; color: #3a4756;
-    font-weight: 600; background: transparent;
+    font-weight: 600; background: transparent; text-align: left;
 }
-#NavHeaders QToolButton[compact="true"] { border: none; padding: 4px; }
-#NavHeaders QToolButton:hover { background: #dfe5ec; }
-#NavHeaders QToolButton:checked { background: #ffffff; color: #0b57d0; }
+#NavHeaders QPushButton[compact="true"] { border: none; padding: 4px; }
+#NavHeaders QPushButton:hover { background: #dfe5ec; }
+#NavHeaders QPushButton:checked { background: #ffffff; color: #0b57d0; }
 #kvVSTab { background: #f5f7fa; }
 #kvVSTab::tab {
     padding: 6px 16px; border: 1px solid transparent; border-bottom: 2px solid transparent;
