@@ -1,8 +1,15 @@
 #include "startup/ShellWindows.h"
 
+#include "component/ComponentSystem.h"
+#include "hosts/EmbeddedHost.h"
 #include "login/frmLogin.h"
 #include "splash/frmSplash.h"
 #include "startup/bMain.h"
+#include "workbench/frmEdit.h"
+#include "workbench/frmMain.h"
+
+ShellWindows::ShellWindows() = default;
+ShellWindows::~ShellWindows() = default;
 
 void ShellWindows::RunLogin(bMain& main)
 {
@@ -17,12 +24,31 @@ void ShellWindows::ShowSplash(bMain& main)
     m_splash->show();
 }
 
-bool ShellWindows::LoadWorkbench(bMain&)
+bool ShellWindows::LoadWorkbench(bMain& main)
 {
-    return false;
+    HostContext context;
+    context.system = main.System();
+    context.config = main.Config();
+    // Embedded hosts are components created by their identifier.
+    context.createHost = [&main](const QString& hostType) -> EmbeddedHost* {
+        std::unique_ptr<QObject> object = main.Components()->CreateObject(hostType);
+        auto* host = qobject_cast<EmbeddedHost*>(object.get());
+        if (host)
+            object.release();
+        return host;
+    };
+    context.showStatus = [&main](const QString& text) { main.ShowStatus(text); };
+    m_workbench = std::make_unique<frmMain>(std::move(context));
+    m_workbench->Load();
+    return true;
 }
 
-void ShellWindows::ShowWorkbench() {}
+void ShellWindows::ShowWorkbench()
+{
+    if (m_workbench)
+        m_workbench->showMaximized();
+}
+
 void ShellWindows::StartSplashTimer(int ms)
 {
     if (!m_splash)
@@ -39,8 +65,20 @@ void ShellWindows::CloseSplash()
 
 bool ShellWindows::OpenAlertWindow(bMain&)
 {
-    return false;
+    if (!m_workbench)
+        return false;
+    auto* window = new frmEdit(m_workbench->Context(), m_workbench.get());
+    if (!window->InitHostWindow(0, QStringLiteral("预警"), 220, QVariant(), nullptr, 0))
+        return false;
+    window->showMaximized();
+    window->raise();
+    return true;
 }
 
 void ShellWindows::SetAlertButton(bool) {}
-void ShellWindows::ShowStatusMessage(const QString&) {}
+
+void ShellWindows::ShowStatusMessage(const QString& message)
+{
+    if (m_workbench)
+        m_workbench->ShowStatusMessage(message);
+}

@@ -1,10 +1,14 @@
 #include "schema/StandardData.h"
 
 #include "database/Database.h"
+#include "schema/MenuIcons.h"
 #include "schema/Operators.h"
 #include "schema/Transaction.h"
 
 #include <QDate>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStringList>
 
 namespace {
@@ -19,20 +23,21 @@ struct MenuRow {
     const char* type;
     int program;
     int catalog;
+    MenuIcons::Sign sign;
 };
 
 // One group "运输管理": the note entry, the three reports and the two data-exchange add-ins as
 // buttons, and a system entry holding the add-in manager and the alert list.
 const MenuRow kMenus[] = {
-    {"01", "托运单", "", 1, 1, 1, "", StandardData::kNoteProgram, 100},
-    {"02", "货物交接清单", "", 1, 2, 1, "报表", StandardData::kHandoverReport, 101},
-    {"03", "应收款清单", "", 1, 3, 1, "报表", StandardData::kReceivablesReport, 101},
-    {"04", "营业报表", "", 1, 4, 1, "报表", StandardData::kBusinessReport, 101},
-    {"05", "数据导入", "", 1, 5, 1, "", StandardData::kImportAddin, 230},
-    {"06", "数据上传", "", 1, 6, 1, "", StandardData::kUploadAddin, 230},
-    {"07", "系统工具", "", 1, 7, 0, "", 0, 0},
-    {"0701", "外接程序管理器", "07", 2, 1, 1, "", StandardData::kAddinManager, 50},
-    {"0702", "预警", "07", 2, 2, 1, "", 0, 220},
+    {"01", "托运单", "", 1, 1, 1, "", StandardData::kNoteProgram, 100, MenuIcons::Sign::Document},
+    {"02", "货物交接清单", "", 1, 2, 1, "报表", StandardData::kHandoverReport, 101, MenuIcons::Sign::List},
+    {"03", "应收款清单", "", 1, 3, 1, "报表", StandardData::kReceivablesReport, 101, MenuIcons::Sign::Money},
+    {"04", "营业报表", "", 1, 4, 1, "报表", StandardData::kBusinessReport, 101, MenuIcons::Sign::Chart},
+    {"05", "数据导入", "", 1, 5, 1, "", StandardData::kImportAddin, 230, MenuIcons::Sign::Import},
+    {"06", "数据上传", "", 1, 6, 1, "", StandardData::kUploadAddin, 230, MenuIcons::Sign::Upload},
+    {"07", "系统工具", "", 1, 7, 0, "", 0, 0, MenuIcons::Sign::Tools},
+    {"0701", "外接程序管理器", "07", 2, 1, 1, "", StandardData::kAddinManager, 50, MenuIcons::Sign::Addins},
+    {"0702", "预警", "07", 2, 2, 1, "", 0, 220, MenuIcons::Sign::Alert},
 };
 
 struct ObjectRow {
@@ -60,11 +65,28 @@ public:
         return m_db.LastError().IsEmpty();
     }
 
+    // A plain icon row of xt_menuPilot (type 1); the picture goes in as a bound value.
+    bool icon(const QString& code, const QByteArray& png)
+    {
+        QSqlQuery query(QSqlDatabase::database(m_db.ConnectionName()));
+        query.prepare(QStringLiteral("insert into xt_menuPilot (menuCode, type, filename, iscompress, contents, filesize) values (?, 1, ?, 0, ?, ?)"));
+        query.addBindValue(code);
+        query.addBindValue(QStringLiteral("menu") + code + QStringLiteral(".png"));
+        query.addBindValue(png);
+        query.addBindValue(static_cast<int>(png.size()));
+        if (query.exec())
+            return true;
+        m_error = query.lastError().text();
+        return false;
+    }
+    QString error() const { return m_error.isEmpty() ? m_db.LastError().Message : m_error; }
+
 private:
     Database& m_db;
+    QString m_error;
 };
 
-bool writeRows(Database& db, const QString& adminName, const QString& adminPassword)
+bool writeRows(Database& db, const QString& adminName, const QString& adminPassword, QString* error)
 {
     Writer w(db);
     const QString system = QStringLiteral("'YS'");
@@ -76,6 +98,7 @@ bool writeRows(Database& db, const QString& adminName, const QString& adminPassw
                                  .arg(w.q(m.code), w.q(m.name), w.q(m.parent))
                                  .arg(m.level).arg(m.order).arg(m.isLeaf)
                                  .arg(w.q(m.type), system).arg(m.program).arg(m.catalog));
+        ok = ok && w.icon(QString::fromUtf8(m.code), MenuIcons::Png(m.sign));
     }
     for (const ObjectRow& o : kObjects) {
         ok = ok && w.run(QStringLiteral("insert into xt_objects (ProgID, systemcode, progCommandLine, ClassName) values (%1, %2, '', %3)")
@@ -116,6 +139,8 @@ bool writeRows(Database& db, const QString& adminName, const QString& adminPassw
 
     QString userError;
     ok = ok && Operators::Add(db, adminName, adminPassword, true, &userError);
+    if (!ok)
+        *error = w.error();
     return ok;
 }
 
@@ -123,5 +148,5 @@ bool writeRows(Database& db, const QString& adminName, const QString& adminPassw
 
 bool StandardData::Fill(Database& db, const QString& adminName, const QString& adminPassword, QString* error)
 {
-    return RunInTransaction(db, [&](QString*) { return writeRows(db, adminName, adminPassword); }, error);
+    return RunInTransaction(db, [&](QString* failure) { return writeRows(db, adminName, adminPassword, failure); }, error);
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QTabBar>
+
+// The tab strip of the work area. Tabs are numbered from 1 and carry a key; a hidden tab keeps
+// its number. Changing the selection emits TabLeaving for the old tab, then TabEntering.
+class kvVSTab : public QTabBar {
+    Q_OBJECT
+public:
+    explicit kvVSTab(QWidget* parent = nullptr);
+
+    int Count() const { return count(); }
+    // Adds a tab at the end; its number.
+    int Add(const QString& caption, const QString& key);
+    void Remove(int tab);
+    QString Key(int tab) const;
+    QString Caption(int tab) const;
+    // 0 when none is selected.
+    int Selected() const { return currentIndex() + 1; }
+    void Select(int tab);
+    bool IsVisible(int tab) const { return isTabVisible(tab - 1); }
+    void SetVisible(int tab, bool visible) { setTabVisible(tab - 1, visible); }
+
+signals:
+    void TabLeaving(int tab);
+    void TabEntering(int tab);
+
+private:
+    void onCurrentChanged(int index);
+
+    int m_current = -1;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "FakeHost.h"
+#include "GuiApplication.h"
+#include "TestDatabases.h"
+#include "config/clsConfig.h"
+#include "dialogs/ScriptedDialogs.h"
+#include "log/LogService.h"
+#include "log/LogWriter.h"
+#include "log/Logger.h"
+#include "schema/OfficeDatabase.h"
+#include "schema/StandardData.h"
+#include "settings/UserSettings.h"
+#include "system/AppSystem.h"
+#include "workbench/frmMain.h"
+
+#include <QFile>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// An office database with the standard menus, the system object of operator "admin" (every
+// right), a run log, scripted dialogs and embedded hosts that record their calls.
+class WorkbenchFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        GuiApplication();
+        QString error;
+        ASSERT_TRUE(OfficeDatabase::Create(m_test.db(), m_test.settings(), true, &error)) << error.toStdString();
+        ASSERT_TRUE(StandardData::Fill(m_test.db(), QStringLiteral("admin"), QStringLiteral("pw"), &error)) << error.toStdString();
+        ASSERT_TRUE(m_system.Init(&m_test.db(), 0)) << m_system.LastError().Message.toStdString();
+        m_system.AppInfo().UserID = QStringLiteral("0001");
+        m_system.AppInfo().UserName = QStringLiteral("admin");
+        m_system.AppInfo().TemporaryPath = m_test.folder() + QStringLiteral("/temp");
+        m_service.SetDialogs(&m_dialogs);
+        m_service.LoadSettings(m_test.folder() + QStringLiteral("/none.Config"));
+        m_service.Attach(QStringLiteral("test"), &m_writer);
+        Logger::Install(&m_logger);
+        m_config.SetCaption(QStringLiteral("工作台测试"));
+        QFile::remove(UserSettings::FileName(m_config.Caption()));
+        m_context.system = &m_system;
+        m_context.config = &m_config;
+        m_context.createHost = [this](const QString& type) {
+            m_hostTypes << type;
+            m_host = new FakeHost(m_journal, true, false);
+            return m_host.data();
+        };
+        m_context.showStatus = [this](const QString& text) { m_status << text; };
+    }
+    void TearDown() override
+    {
+        m_workbench.reset();
+        Logger::Install(nullptr);
+    }
+
+    frmMain& workbench()
+    {
+        m_workbench = std::make_unique<frmMain>(m_context);
+        m_workbench->resize(1100, 700);
+        m_workbench->Load();
+        return *m_workbench;
+    }
+    void run(const QString& sql)
+    {
+        m_test.db().Execute(sql, 1).Run();
+        ASSERT_TRUE(m_test.db().LastError().IsEmpty()) << m_test.db().LastError().Message.toStdString();
+    }
+    QString setting(const QString& key) const { return UserSettings::Get(m_config.Caption(), QStringLiteral("main"), key); }
+    void remember(const QString& key, const QString& value) { UserSettings::Save(m_config.Caption(), QStringLiteral("main"), key, value); }
+    QString log() const
+    {
+        QFile file(m_writer.CurrentFile());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TestDatabase m_test{TestEngine::Sqlite};
+    AppSystem m_system;
+    clsConfig m_config;
+    ScriptedDialogs m_dialogs;
+    LogService m_service;
+    LogWriter m_writer;
+    Logger m_logger{m_service, [] { return QString(); }, [] { return QStringLiteral("admin"); }};
+    HostContext m_context;
+    FakeHost::Journal m_journal;
+    QPointer<FakeHost> m_host;
+    QStringList m_hostTypes;
+    QStringList m_status;
+    std::unique_ptr<frmMain> m_workbench;
+};
