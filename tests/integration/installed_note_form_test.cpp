@@ -4,10 +4,13 @@
 #include "OfficeDatabases.h"
 #include "TestDatabases.h"
 #include "component/ComponentSystem.h"
+#include "config/clsConfig.h"
 #include "controls/kvTxt_S.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "hosts/EmbeddedHost.h"
 #include "system/AppSystem.h"
+#include "workbench/WorkArea.h"
+#include "workbench/frmMain.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -103,6 +106,31 @@ TEST_P(InstalledNoteFormTest, CreatesSavesChangesBrowsesAndDeletesNotes)
     command(QStringLiteral("删除"));
     EXPECT_EQ(value(QStringLiteral("select count(*) from cnote where progid=650001")).toInt(), 1);
     EXPECT_EQ(value(QStringLiteral("select count(*) from cnote where cnoteNumber=") + m_test->db().Quote(numbers.at(0))).toInt(), 0);
+}
+
+TEST_P(InstalledNoteFormTest, TheWorkbenchOpensTheNoteFormInATab)
+{
+    m_system.AppInfo().TemporaryPath = m_test->folder() + QStringLiteral("/temp");
+    clsConfig config;
+    HostContext context;
+    context.system = &m_system;
+    context.config = &config;
+    context.createHost = [this](const QString& type) -> EmbeddedHost* {
+        std::unique_ptr<QObject> object = m_components.CreateObject(type);
+        auto* host = qobject_cast<EmbeddedHost*>(object.get());
+        if (host)
+            object.release();
+        return host;
+    };
+    frmMain workbench(context);
+    workbench.resize(1366, 768);
+    workbench.Load();  // chooses the first button: 托运单
+    EmbeddedHost* host = workbench.Area()->CurrentHost();
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->objectName(), QStringLiteral("edit1"));
+    EXPECT_EQ(host->findChildren<kvTxt_S*>().size(), 38);  // the note form's boxes
+    EXPECT_TRUE(m_dialogs.Requests().isEmpty());
+    workbench.ClearHosts();
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, InstalledNoteFormTest, ::testing::Values(TestEngine::Sqlite, TestEngine::Postgres),
