@@ -1,5 +1,7 @@
 #include "controls/BoxFormat.h"
 
+#include "system/SqlTemplate.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -44,20 +46,5 @@ QString BoxFormat::FormatDate(const QDate& date)
 
 QString BoxFormat::FillLookupSql(const QString& sql, const QString& text)
 {
-    QString escaped = text;
-    escaped.remove(QChar(0));
-    escaped.replace(QLatin1Char('\''), QLatin1String("''"));
-    QString result;
-    bool inLiteral = false;
-    for (const QChar c : sql) {
-        if (c == QLatin1Char('\''))
-            inLiteral = !inLiteral;
-        if (c != QLatin1Char('@'))
-            result += c;
-        else if (inLiteral)
-            result += escaped;
-        else
-            result += QLatin1Char('\'') + escaped + QLatin1Char('\'');
-    }
-    return result;
+    return SqlTemplate::FillTypedText(sql, text);
 }

@@ -172,14 +172,14 @@ QStringList OfficeSchema::CreateStatements(SqlEngine engine)
             defs << QStringLiteral("primary key (%1)").arg(QString::fromUtf8(t.primaryKey));
         out << QStringLiteral("create table %1 (%2)").arg(QString::fromUtf8(t.name), defs.join(QStringLiteral(", ")));
         for (const char* index : t.indexes) {
-            QString spec = QString::fromUtf8(index);
-            const bool unique = spec.endsWith(QLatin1String(" unique"));
+            QString definition = QString::fromUtf8(index);
+            const bool unique = definition.endsWith(QLatin1String(" unique"));
             if (unique)
-                spec.chop(7);
-            const int paren = spec.indexOf(QLatin1Char('('));
+                definition.chop(7);
+            const int paren = definition.indexOf(QLatin1Char('('));
             out << QStringLiteral("create %1index %2 on %3 %4")
-                       .arg(unique ? QStringLiteral("unique ") : QString(), spec.left(paren),
-                            QString::fromUtf8(t.name), spec.mid(paren));
+                       .arg(unique ? QStringLiteral("unique ") : QString(), definition.left(paren),
+                            QString::fromUtf8(t.name), definition.mid(paren));
         }
     }
     return out;
