@@ -8,6 +8,9 @@
 #include "workbench/frmEdit.h"
 #include "workbench/frmMain.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 ShellWindows::ShellWindows() = default;
 ShellWindows::~ShellWindows() = default;
 
@@ -45,8 +48,12 @@ bool ShellWindows::LoadWorkbench(bMain& main)
 
 void ShellWindows::ShowWorkbench()
 {
-    if (m_workbench)
-        m_workbench->showMaximized();
+    if (!m_workbench)
+        return;
+    // The whole screen even where no window manager honours "maximised".
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_workbench->setGeometry(screen->availableGeometry());
+    m_workbench->showMaximized();
 }
 
 void ShellWindows::StartSplashTimer(int ms)
