@@ -8,8 +8,7 @@
 #include "log/LogService.h"
 #include "log/LogWriter.h"
 #include "log/Logger.h"
-#include "schema/OfficeDatabase.h"
-#include "schema/StandardData.h"
+#include "OfficeDatabases.h"
 #include "settings/UserSettings.h"
 #include "system/AppSystem.h"
 #include "workbench/frmMain.h"
@@ -28,9 +27,7 @@ protected:
     void SetUp() override
     {
         GuiApplication();
-        QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(m_test.db(), m_test.settings(), true, &error)) << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(m_test.db(), QStringLiteral("admin"), QStringLiteral("pw"), &error)) << error.toStdString();
+        CreateOffice(m_test.db(), m_test.settings(), QStringLiteral("pw"));
         ASSERT_TRUE(m_system.Init(&m_test.db(), 0)) << m_system.LastError().Message.toStdString();
         m_system.AppInfo().UserID = QStringLiteral("0001");
         m_system.AppInfo().UserName = QStringLiteral("admin");
@@ -45,7 +42,7 @@ protected:
         m_context.config = &m_config;
         m_context.createHost = [this](const QString& type) {
             m_hostTypes << type;
-            m_host = new FakeHost(m_journal, true, false);
+            m_host = new FakeHost(m_journal, m_initResult, m_dirty);
             return m_host.data();
         };
         m_context.showStatus = [this](const QString& text) { m_status << text; };
@@ -88,5 +85,7 @@ protected:
     QPointer<FakeHost> m_host;
     QStringList m_hostTypes;
     QStringList m_status;
+    bool m_initResult = true;  // what the next host's Py_Init answers
+    bool m_dirty = false;      // whether the next host reports unsaved edits
     std::unique_ptr<frmMain> m_workbench;
 };

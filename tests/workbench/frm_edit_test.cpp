@@ -1,64 +1,20 @@
-#include "FakeHost.h"
-#include "GuiApplication.h"
-#include "TestDatabases.h"
-#include "config/clsConfig.h"
-#include "dialogs/ScriptedDialogs.h"
-#include "log/LogService.h"
-#include "log/LogWriter.h"
-#include "log/Logger.h"
+#include "WorkbenchFixture.h"
 #include "parameters/ParameterList.h"
-#include "OfficeDatabases.h"
-#include "system/AppSystem.h"
 #include "workbench/HostEvents.h"
 #include "workbench/frmEdit.h"
-
-#include <QPointer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class FrmEditTest : public ::testing::Test {
+class FrmEditTest : public WorkbenchFixture {
 protected:
     void SetUp() override
     {
-        GuiApplication();
-        CreateOffice(m_test.db(), m_test.settings(), QStringLiteral("pw"));
-        m_test.db().Execute(QStringLiteral("update xt_objects set progCommandLine='/w:12000 /h:6000' where ProgID=650001"), 1).Run();
-        ASSERT_TRUE(m_system.Init(&m_test.db(), 0)) << m_system.LastError().Message.toStdString();
-        m_system.AppInfo().UserID = QStringLiteral("0001");
-        m_system.AppInfo().UserName = QStringLiteral("admin");
+        WorkbenchFixture::SetUp();
+        run(QStringLiteral("update xt_objects set progCommandLine='/w:12000 /h:6000' where ProgID=650001"));
         m_system.AppInfo().OperationDate = QDate(2026, 12, 11);
-        m_service.SetDialogs(&m_dialogs);
-        m_service.Attach(QStringLiteral("test"), &m_writer);
-        m_service.LoadSettings(m_test.folder() + QStringLiteral("/none.Config"));
-        m_service.Attach(QStringLiteral("test"), &m_writer);
-        Logger::Install(&m_logger);
-        m_context.system = &m_system;
-        m_context.config = &m_config;
-        m_context.createHost = [this](const QString& type) {
-            m_hostTypes << type;
-            m_host = new FakeHost(m_journal, m_initResult, m_dirty);
-            return m_host.data();
-        };
-        m_context.showStatus = [this](const QString& text) { m_workbenchStatus << text; };
     }
-    void TearDown() override { Logger::Install(nullptr); }
-
-    TestDatabase m_test{TestEngine::Sqlite};
-    AppSystem m_system;
-    clsConfig m_config;
-    ScriptedDialogs m_dialogs;
-    LogService m_service;
-    LogWriter m_writer;
-    Logger m_logger{m_service, [] { return QString(); }, [] { return QStringLiteral("admin"); }};
-    HostContext m_context;
-    FakeHost::Journal m_journal;
-    QPointer<FakeHost> m_host;
-    QStringList m_hostTypes;
-    QStringList m_workbenchStatus;
-    bool m_initResult = true;
-    bool m_dirty = false;
 };
 
 TEST_F(FrmEditTest, StoredRecordIds)
