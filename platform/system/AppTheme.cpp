@@ -30,6 +30,12 @@ bool AppTheme::Load(const QString& name, const QString& folder, QString* error)
 
 void AppTheme::Apply(QWidget* window) const
 {
-    if (window && !m_folder.isEmpty())
-        window->setStyleSheet(m_styleSheet);
+    if (!window || m_folder.isEmpty())
+        return;
+    // The theme's rules come after the window's own, so that they win without dropping the rest;
+    // applying again replaces the theme's part only.
+    const char* const own = "orvelOwnStyleSheet";
+    if (!window->property(own).isValid())
+        window->setProperty(own, window->styleSheet());
+    window->setStyleSheet(window->property(own).toString() + QLatin1Char('\n') + m_styleSheet);
 }

@@ -14,7 +14,8 @@ public:
     // Makes the folder the current theme. A folder that does not exist or has no readable style
     // sheet leaves no theme loaded and returns false with the reason in *error.
     bool Load(const QString& name, const QString& folder, QString* error = nullptr);
-    // Gives the window the theme's style sheet; without a theme the window is left as it is.
+    // Adds the theme's style sheet after the window's own; without a theme the window is left as
+    // it is.
     void Apply(QWidget* window) const;
     // The current theme's folder; empty when no theme is loaded.
     QString Folder() const { return m_folder; }

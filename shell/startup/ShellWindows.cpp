@@ -5,7 +5,6 @@
 #include "login/frmLogin.h"
 #include "splash/frmSplash.h"
 #include "startup/bMain.h"
-#include "workbench/frmEdit.h"
 #include "workbench/frmMain.h"
 
 #include <QGuiApplication>
@@ -42,6 +41,8 @@ bool ShellWindows::LoadWorkbench(bMain& main)
     };
     context.showStatus = [&main](const QString& text) { main.ShowStatus(text); };
     m_workbench = std::make_unique<frmMain>(std::move(context));
+    m_workbench->SetLogin(main.Login());
+    m_workbench->SetShutDown([&main] { main.ShutDown(); });
     m_workbench->Load();
     return true;
 }
@@ -72,17 +73,14 @@ void ShellWindows::CloseSplash()
 
 bool ShellWindows::OpenAlertWindow(bMain&)
 {
-    if (!m_workbench)
-        return false;
-    auto* window = new frmEdit(m_workbench->Context(), m_workbench.get());
-    if (!window->InitHostWindow(0, QStringLiteral("预警"), 220, QVariant(), nullptr, 0))
-        return false;
-    window->showMaximized();
-    window->raise();
-    return true;
+    return m_workbench && m_workbench->ShowAlertWindow();
 }
 
-void ShellWindows::SetAlertButton(bool) {}
+void ShellWindows::SetAlertButton(bool pressed)
+{
+    if (m_workbench)
+        m_workbench->SetAlertButton(pressed);
+}
 
 void ShellWindows::ShowStatusMessage(const QString& message)
 {

@@ -1,9 +1,12 @@
 #include "workbench/WorkArea.h"
 
+#include "Twips.h"
 #include "common/bCommon.h"
 #include "config/clsConfig.h"
 #include "hosts/EmbeddedHost.h"
 #include "log/Logger.h"
+#include "workbench/DragSplitter.h"
+#include "workbench/UnsavedEdits.h"
 #include "workbench/frmEdit.h"
 #include "workbench/kvVSTab.h"
 
@@ -15,6 +18,8 @@
 namespace {
 
 const QString kNavigationKey = QStringLiteral("key");
+constexpr int kReportAreaWidth = 3600;  // twips
+constexpr int kSplitterWidth = 90;      // twips
 
 QString hostName(int n)
 {
@@ -24,12 +29,22 @@ QString hostName(int n)
 }  // namespace
 
 WorkArea::WorkArea(HostContext context, QWidget* parent)
-    : QWidget(parent), m_context(std::move(context)), m_tabs(new kvVSTab(this)), m_stage(new QWidget(this)), m_mapPage(new QWidget(m_stage))
+    : QWidget(parent), m_context(std::move(context)), m_tabs(new kvVSTab(this)), m_stage(new QWidget(this)), m_mapPage(new QWidget(m_stage)),
+      m_reportArea(new QWidget(m_mapPage)), m_reportSplitter(new DragSplitter(QStringLiteral("imgSplitter_c"), QStringLiteral("picSplitter_c"), m_mapPage))
 {
     setObjectName(QStringLiteral("PicMain"));
     m_stage->setObjectName(QStringLiteral("stage"));
     m_mapPage->setObjectName(QStringLiteral("PicTable"));
     m_mapPage->setAttribute(Qt::WA_StyledBackground);
+    m_mapPage->installEventFilter(this);
+    m_reportArea->setObjectName(QStringLiteral("PicRpt"));
+    m_reportArea->setAttribute(Qt::WA_StyledBackground);
+    m_reportArea->resize(Twips::ToPixels(kReportAreaWidth), 0);
+    m_reportArea->hide();
+    m_reportSplitter->resize(Twips::ToPixels(kSplitterWidth), 0);
+    m_reportSplitter->hide();
+    m_reportSplitter->SetDragRange([this] { return std::pair{1000, Twips::FromPixels(width()) - 1000}; });
+    connect(m_reportSplitter, &DragSplitter::released, this, &WorkArea::DropReportSplitter);
     auto* templateArea = new QWidget(m_stage);
     templateArea->setObjectName(QStringLiteral("picHolder"));
     templateArea->hide();
@@ -190,6 +205,19 @@ bool WorkArea::ClearHosts()
     return true;
 }
 
+bool WorkArea::ConfirmUnsavedEdits()
+{
+    for (int tab = 2; tab <= m_tabs->Count(); ++tab) {
+        EmbeddedHost* host = Host(TabNumber(m_tabs->Key(tab)));
+        if (!host || !host->IsDirty())
+            continue;
+        m_tabs->Select(tab);
+        if (!::ConfirmUnsavedEdits(host))
+            return false;
+    }
+    return true;
+}
+
 void WorkArea::removeHost(EmbeddedHost* host)
 {
     if (!host)
@@ -250,6 +278,8 @@ bool WorkArea::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Resize) {
         if (watched == m_stage)
             layoutStage();
+        else if (watched == m_mapPage)
+            layoutMapPage();
         else if (const int n = watched->property("index").toInt(); n > 0 && HostArea(n) == watched)
             fitHost(n);
     }
@@ -268,4 +298,34 @@ void WorkArea::layoutStage()
     m_mapPage->setGeometry(page);
     for (QWidget* area : std::as_const(m_areas))
         area->setGeometry(page);
+}
+
+void WorkArea::ShowReportArea(bool shown)
+{
+    m_reportArea->setVisible(shown);
+    m_reportSplitter->setVisible(shown);
+    layoutMapPage();
+}
+
+void WorkArea::layoutMapPage()
+{
+    // The report area keeps its width and its right edge at the map page's right edge.
+    const QRect page = m_mapPage->rect();
+    const int width = std::min(m_reportArea->width(), std::max(page.width() - m_reportSplitter->width(), 0));
+    m_reportArea->setGeometry(page.right() + 1 - width, 0, width, page.height());
+    m_reportSplitter->setGeometry(m_reportArea->x() - m_reportSplitter->width(), 0, m_reportSplitter->width(), page.height());
+}
+
+void WorkArea::DropReportSplitter(int left)
+{
+    const int inner = Twips::FromPixels(width());
+    if (left < 2000)
+        left = 2000;
+    else if (left > inner - 1400)
+        left = inner - 1400 + Twips::FromPixels(m_mapPage->x());
+    const QRect page = m_mapPage->rect();
+    const int x = Twips::ToPixels(left);
+    m_reportSplitter->move(x, 0);
+    const int reportLeft = x + m_reportSplitter->width();
+    m_reportArea->setGeometry(reportLeft, 0, std::max(page.right() + 1 - reportLeft, 0), page.height());
 }

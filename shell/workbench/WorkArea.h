@@ -8,6 +8,7 @@
 #include <QVariantList>
 #include <QWidget>
 
+class DragSplitter;
 class kvVSTab;
 
 // The work area PicMain: the tab strip kvVSTab over a stage that holds the map page PicTable
@@ -20,6 +21,13 @@ public:
 
     kvVSTab* Tabs() const { return m_tabs; }
     QWidget* MapPage() const { return m_mapPage; }
+    QWidget* ReportArea() const { return m_reportArea; }
+    DragSplitter* ReportSplitter() const { return m_reportSplitter; }
+    void ShowReportArea(bool shown);
+    // Where a released imgSplitter_c lands (twips in the map page): at least 2000, at most the
+    // width less 1400 plus the map page's left; the report area then spans from it to the map
+    // page's right edge.
+    void DropReportSplitter(int left);
     // Area 0 is the template and never holds a host; nullptr for an area that does not exist.
     QWidget* HostArea(int n) const { return m_areas.value(n); }
     int HostCounter() const { return m_hostCounter; }
@@ -42,6 +50,9 @@ public:
     // The host asked to close: true removes the selected module tab, false clears the flag.
     void CloseSelectedTab(bool unload);
     bool ClearHosts();
+    // Asks about the unsaved edits of every module tab's host, selecting its tab first; false as
+    // soon as the operator keeps one (cancel, or a save that failed).
+    bool ConfirmUnsavedEdits();
     // The number n of a tab: the numeric value of the text after the last "-" of its key.
     static int TabNumber(const QString& key);
     // Arguments after program number of the host's Py_Init in a tab, by kind.
@@ -59,12 +70,15 @@ private:
     void onTabEntering(int tab);
     void fitHost(int n);
     void layoutStage();
+    void layoutMapPage();
     void removeHost(EmbeddedHost* host);
 
     HostContext m_context;
     kvVSTab* m_tabs;
     QWidget* m_stage;
     QWidget* m_mapPage;
+    QWidget* m_reportArea;
+    DragSplitter* m_reportSplitter;
     QMap<int, QWidget*> m_areas;
     QPointer<EmbeddedHost> m_currentHost;
     int m_hostCounter = 0;

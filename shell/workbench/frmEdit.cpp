@@ -11,6 +11,7 @@
 #include "parameters/ParameterList.h"
 #include "system/AppSystem.h"
 #include "workbench/HostEvents.h"
+#include "workbench/UnsavedEdits.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -257,13 +258,9 @@ void frmEdit::closeEvent(QCloseEvent* event)
 {
     // The host asks before it unloads itself; a close from the window's own close box asks here,
     // so that unsaved edits are never dropped silently.
-    if (!m_unloading && m_host && m_host->IsDirty()) {
-        const DialogAnswer answer = DialogService::Current().Show(
-            DialogIcon::Question, QStringLiteral("提示："), QStringLiteral("当前单据已修改，是否保存？"), DialogButtons::YesNoCancel);
-        if (answer == DialogAnswer::Cancel || (answer == DialogAnswer::Yes && !m_host->SaveChanges())) {
-            event->ignore();
-            return;
-        }
+    if (!m_unloading && !ConfirmUnsavedEdits(m_host)) {
+        event->ignore();
+        return;
     }
     removeHost();
     event->accept();

@@ -5,26 +5,49 @@
 #include "workbench/Launcher.h"
 
 #include <QPixmap>
+#include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class BottomBar;
+class DragSplitter;
+class LockOverlay;
+class LoginSession;
 class MenuIconCache;
 class MenuModel;
 class NavPanel;
+class PositionBar;
 class QLabel;
+class TitleBar;
 class WorkArea;
 
-// The workbench window: the navigation panel on the left, the work area (tabs, map page, host
-// areas) on the right, the position bar above it and the status line below. Navigation groups
-// and buttons come from the menu tables; a button opens its entry through the launcher.
+// The workbench window: the title bar, the position bar, the navigation panel and the work area
+// (tabs, map page, host areas) side by side behind a splitter, the bottom bar with the status
+// line and links, and the lock screen. Navigation groups and buttons come from the menu tables;
+// a button opens its entry through the launcher. Closing the window saves the navigation
+// settings, clears the hosts and shuts the program down.
 class frmMain : public QWidget, public HostEventTarget {
     Q_OBJECT
 public:
+    static constexpr int kMaxPanelWidth = 7680;  // twips
+    static constexpr int kPanelLeft = 30;        // twips
+    static constexpr int kSplitterWidth = 90;    // twips
+
     explicit frmMain(HostContext context, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The window's load: caption, labels, then the navigation groups.
+    // The session the lock screen checks passwords against and whose operator the bar shows.
+    void SetLogin(LoginSession* login) { m_login = login; }
+    // Runs once the workbench has closed (the program's ShutDown).
+    void SetShutDown(std::function<void()> shutDown) { m_shutDown = std::move(shutDown); }
+    // Opens the web and mail links; the desktop's handler unless replaced.
+    void SetUrlOpener(std::function<void(const QUrl&)> open) { m_openUrl = std::move(open); }
+
+    // The window's load: caption, labels, navigation groups, theme, pictures, links and the
+    // remembered panel width. A failure is shown and ends the load; the window keeps what was built.
     void Load();
     // What host windows opened from the workbench need.
     const HostContext& Context() const { return m_context; }
@@ -44,12 +67,30 @@ public:
     // group is active.
     void SaveNavigationSettings();
 
+    // Places the navigation panel, the splitter and the work area for a splitter at x (twips):
+    // with the panel shown, x is kept between an eighth of the screen width and 7680.
+    void LayoutWorkArea(int x);
+    // Shows or hides the navigation panel (the toggle Img(2)).
+    void SetNavigationVisible(bool shown);
+    bool NavigationVisible() const { return m_panelShown; }
+    void LockScreen();
+    void UnlockScreen();
+    bool Locked() const;
+    // A host window "预警" (kind 220), maximised and in front; false when its host did not start.
+    bool ShowAlertWindow();
+    void SetAlertButton(bool pressed);
+
     void ShowStatusMessage(const QString& text);
     QString StatusMessage() const;
     QString PositionText() const;
-    QLabel* PeriodLabel() const { return m_period; }
+    QLabel* PeriodLabel() const;
     NavPanel* Nav() const { return m_nav; }
     WorkArea* Area() const { return m_area; }
+    TitleBar* Title() const { return m_title; }
+    PositionBar* Position() const { return m_positionBar; }
+    BottomBar* Bottom() const { return m_bottom; }
+    DragSplitter* Splitter() const { return m_splitter; }
+    LockOverlay* Lock() const { return m_lock; }
 
     // HostEventTarget
     bool IsWorkbench() const override { return true; }
@@ -58,22 +99,39 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString settingsApplication() const;
     QString lastPositionName() const;
     void onHostEvent(const QString& name, const QVariantList& values);
-    QWidget* buildPositionBar();
-    QWidget* buildStatusBar();
+    void connectControls();
+    void loadPictures();
+    void loadLinks();
+    void restorePanelWidth();
+    void layoutBody();
+    // Asks about unsaved edits in the tabs and the host windows; false keeps the workbench open.
+    bool confirmClose();
+    QList<QWidget*> hostWindows() const;
+    void setFrameEnabled(bool enabled);
 
     HostContext m_context;
+    LoginSession* m_login = nullptr;
+    std::function<void()> m_shutDown;
+    std::function<void(const QUrl&)> m_openUrl;
     std::unique_ptr<MenuModel> m_menus;
     std::unique_ptr<MenuIconCache> m_icons;
     std::unique_ptr<Launcher> m_launcher;
+    TitleBar* m_title;
+    PositionBar* m_positionBar;
+    QWidget* m_body;
     NavPanel* m_nav;
+    DragSplitter* m_splitter;
     WorkArea* m_area;
-    QLabel* m_user = nullptr;      // lbl(0)
-    QLabel* m_position = nullptr;  // lbl(1)
-    QLabel* m_period = nullptr;    // lbl(2)
-    QLabel* m_status = nullptr;    // lnkMessage
+    BottomBar* m_bottom;
+    LockOverlay* m_lock;
+    QList<QPointer<QWidget>> m_hiddenWindows;  // host windows hidden by the lock screen
+    int m_splitterLeft;                         // twips
+    bool m_panelShown = true;
+    bool m_closed = false;
 };

@@ -51,8 +51,12 @@ TEST(AppThemeTest, LoadsAFolderWithAStyleSheetAndIgnoresAMissingOne)
         EXPECT_EQ(error.isEmpty(), c.loads) << error.toStdString();
         EXPECT_EQ(theme.Folder(), c.loads ? QDir(c.folder).absolutePath() : QString());
     }
+    // The theme's rules follow the window's own; a second apply does not repeat them.
+    const QString themed = QStringLiteral("QWidget { color: red; }\nQWidget { color: #123456; }");
     theme.Apply(&window);
-    EXPECT_EQ(window.styleSheet(), QStringLiteral("QWidget { color: #123456; }"));
+    EXPECT_EQ(window.styleSheet(), themed);
+    theme.Apply(&window);
+    EXPECT_EQ(window.styleSheet(), themed);
     theme.Apply(nullptr);
 
     // A failed load drops the theme that was loaded before.
