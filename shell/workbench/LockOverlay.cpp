@@ -16,7 +16,6 @@
 
 namespace {
 
-const QColor kVeilColor(0x16, 0x22, 0x31);
 constexpr int kVeilOffset = 30;  // twips: the veil starts above and left of the window's corner
 
 }  // namespace
@@ -102,7 +101,7 @@ void LockOverlay::Lock(const QPixmap& capture)
     m_capture->setPixmap(capture);
     coverWindow();
     m_veil = QPixmap(size());
-    m_veil.fill(kVeilColor);
+    m_veil.fill(VeilColor());
     if (!capture.isNull()) {
         QPainter painter(&m_veil);
         painter.setOpacity(kBlendOpacity / 255.0);
@@ -128,7 +127,7 @@ void LockOverlay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (m_veil.isNull())
-        painter.fillRect(rect(), kVeilColor);
+        painter.fillRect(rect(), VeilColor());
     else
         painter.drawPixmap(rect(), m_veil);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -16,6 +17,8 @@ class LockOverlay : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kBlendOpacity = 25;  // of 255
+    // The colour the capture is blended over.
+    static QColor VeilColor() { return {0x16, 0x22, 0x31}; }
 
     explicit LockOverlay(QWidget* window);
 

@@ -11,6 +11,7 @@
 #include "OfficeDatabases.h"
 #include "settings/UserSettings.h"
 #include "system/AppSystem.h"
+#include "system/LoginSession.h"
 #include "workbench/frmMain.h"
 
 #include <QFile>
@@ -32,6 +33,9 @@ protected:
         m_system.AppInfo().UserID = QStringLiteral("0001");
         m_system.AppInfo().UserName = QStringLiteral("admin");
         m_system.AppInfo().TemporaryPath = m_test.folder() + QStringLiteral("/temp");
+        ASSERT_TRUE(m_login.Init(&m_test.db()));
+        m_login.SetUserName(QStringLiteral("admin"));
+        ASSERT_TRUE(m_login.CheckPassword(QStringLiteral("pw")));
         m_service.SetDialogs(&m_dialogs);
         m_service.LoadSettings(m_test.folder() + QStringLiteral("/none.Config"));
         m_service.Attach(QStringLiteral("test"), &m_writer);
@@ -56,9 +60,21 @@ protected:
     frmMain& workbench()
     {
         m_workbench = std::make_unique<frmMain>(m_context);
+        m_workbench->SetLogin(&m_login);
+        m_workbench->SetShutDown([this] { ++m_shutDowns; });
         m_workbench->resize(1100, 700);
         m_workbench->Load();
         return *m_workbench;
+    }
+    // The configuration file with these elements inside <system> (the caption is kept).
+    void useConfig(const QString& system)
+    {
+        const QString path = m_test.folder() + QStringLiteral("/OrvelMain.exe.Config");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QStringLiteral("<configuration><system><caption>%1</caption>%2</system></configuration>").arg(m_config.Caption(), system).toUtf8());
+        file.close();
+        ASSERT_TRUE(m_config.Init(path));
     }
     void run(const QString& sql)
     {
@@ -75,6 +91,7 @@ protected:
 
     TestDatabase m_test{TestEngine::Sqlite};
     AppSystem m_system;
+    LoginSession m_login;
     clsConfig m_config;
     ScriptedDialogs m_dialogs;
     LogService m_service;
@@ -87,5 +104,6 @@ protected:
     QStringList m_status;
     bool m_initResult = true;  // what the next host's Py_Init answers
     bool m_dirty = false;      // whether the next host reports unsaved edits
+    int m_shutDowns = 0;       // how often the workbench ran the program's shutdown
     std::unique_ptr<frmMain> m_workbench;
 };

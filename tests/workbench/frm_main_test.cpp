@@ -113,7 +113,7 @@ TEST_F(FrmMainTest, GroupsAndButtonsOfAMenuFixture)
     }
 }
 
-TEST_F(FrmMainTest, EmptyMenuTablesGiveNoGroupAndWriteNoSettings)
+TEST_F(FrmMainTest, EmptyMenuTablesGiveNoGroupAndWriteOnlyThePanelWidth)
 {
     run(QStringLiteral("delete from xt_menu"));
     frmMain& main = workbench();
@@ -121,8 +121,11 @@ TEST_F(FrmMainTest, EmptyMenuTablesGiveNoGroupAndWriteNoSettings)
     EXPECT_EQ(main.Nav()->ButtonCount(), 0);
     EXPECT_TRUE(m_dialogs.Requests().isEmpty());
     main.close();
+    EXPECT_EQ(m_shutDowns, 1);
     EXPECT_TRUE(setting(QStringLiteral("NavPaneActiveItem")).isEmpty());
     EXPECT_TRUE(setting(QStringLiteral("NavPaneVisibleItems")).isEmpty());
+    EXPECT_TRUE(setting(QStringLiteral("_ButTag")).isEmpty());
+    EXPECT_FALSE(setting(QStringLiteral("navpanel_width")).isEmpty());
 }
 
 TEST_F(FrmMainTest, RememberedGroupAndButtonWithTheirFallbacks)
