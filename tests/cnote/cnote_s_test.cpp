@@ -178,6 +178,14 @@ TEST_P(CnoteBrowse, GoodsGridWidthsGoToTheLayoutFile)
     grid().SetColWidth(1, 900);
     m_form->DoGetFormStatus();
     EXPECT_EQ(grid().ColWidth(1), 3000);
+
+    // A stored width too narrow for its heading is widened to show the heading whole.
+    const int last = grid().Cols() - 1;
+    const int fitting = grid().ColWidth(last);
+    grid().SetColWidth(last, 300);
+    m_form->DoSaveFormStatus();
+    m_form->DoGetFormStatus();
+    EXPECT_EQ(grid().ColWidth(last), fitting);
 }
 
 ORVEL_OFFICE_ENGINES(CnoteBrowse);

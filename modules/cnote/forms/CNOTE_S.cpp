@@ -262,6 +262,7 @@ QString CNOTE_S::layoutFile() const
 void CNOTE_S::DoGetFormStatus()
 {
     mPub::LoadFormState(layoutFile(), {m_view.Grid()}, true, {});
+    m_view.FitGridHeadings();
 }
 
 void CNOTE_S::DoSaveFormStatus()
@@ -279,6 +280,7 @@ void CNOTE_S::resizeEvent(QResizeEvent* event)
     if (scaled != font()) {
         m_view.ScaleGridColumns(scaled.pointSizeF() / font().pointSizeF());
         setFont(scaled);
+        m_view.FitGridHeadings();
     }
     m_view.Relayout(event->size());
 }

@@ -230,11 +230,9 @@ void CnoteFormView::SetupGrid()
     m_grid->SetRedraw(false);
     GridModel& grid = m_grid->Grid();
     grid.SetFormatString(kHeading);
-    // Widths for the form's font, so that every heading shows whole.
-    const QStringList headings = kHeading.split(QLatin1Char('|'));
-    const QFontMetrics metrics(m_grid->font());
-    for (int col = 0; col < headings.size(); ++col)
-        grid.SetColWidth(col, (metrics.horizontalAdvance(headings[col]) + 20) * 15);
+    for (int col = 0; col < grid.Cols(); ++col)
+        grid.SetColWidth(col, 0);
+    FitGridHeadings();
     grid.SetFixedRows(1);
     grid.SetFixedCols(0);
     for (int col = 0; col < grid.Cols(); ++col) {
@@ -243,6 +241,15 @@ void CnoteFormView::SetupGrid()
         grid.SetColKind(col, col == 0 ? GridCodes::KindReadOnly : text ? GridCodes::KindText : GridCodes::KindNumber);
     }
     m_grid->SetRedraw(true);
+}
+
+void CnoteFormView::FitGridHeadings()
+{
+    GridModel& grid = m_grid->Grid();
+    const QStringList headings = kHeading.split(QLatin1Char('|'));
+    const QFontMetrics metrics(m_grid->font());
+    for (int col = 0; col < std::min<int>(headings.size(), grid.Cols()); ++col)
+        grid.SetColWidth(col, std::max(grid.ColWidth(col), (metrics.horizontalAdvance(headings[col]) + 20) * 15));
 }
 
 void CnoteFormView::SetGridRows(int lines)

@@ -46,6 +46,9 @@ public:
     void SetGridRows(int lines);
     // Column widths follow the font when it grows or shrinks by ratio.
     void ScaleGridColumns(double ratio);
+    // Widens every goods column that is too narrow for its heading in the grid's font (widths
+    // read from a layout file or scaled may be).
+    void FitGridHeadings();
 
 private:
     kvTxt_S* addBox(QWidget* parent, int index, const QString& caption, const QRect& rect);
