@@ -137,13 +137,20 @@ void FlexGrid::placeViews()
     topHeight = std::min(topHeight, height());
     leftWidth = std::min(leftWidth, width());
     m_body->setGeometry(leftWidth, topHeight, width() - leftWidth, height() - topHeight);
-    const QSize area = m_body->viewport()->size();
     m_corner->setGeometry(0, 0, leftWidth, topHeight);
-    m_top->setGeometry(leftWidth, 0, area.width(), topHeight);
-    m_left->setGeometry(0, topHeight, leftWidth, area.height());
     m_corner->setVisible(leftWidth > 0 && topHeight > 0);
     m_top->setVisible(topHeight > 0);
     m_left->setVisible(leftWidth > 0);
+    placeHeaders();
+}
+
+void FlexGrid::placeHeaders()
+{
+    // The fixed rows and frozen columns span the body's viewport, which a hidden grid sizes only
+    // when it is shown: this runs again on every resize of the viewport.
+    const QSize area = m_body->viewport()->size();
+    m_top->setGeometry(m_body->x(), 0, area.width(), m_body->y());
+    m_left->setGeometry(0, m_body->y(), m_body->x(), area.height());
     m_top->horizontalScrollBar()->setValue(m_body->horizontalScrollBar()->value());
     m_left->verticalScrollBar()->setValue(m_body->verticalScrollBar()->value());
 }
@@ -156,6 +163,8 @@ void FlexGrid::resizeEvent(QResizeEvent* event)
 
 bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize && watched == m_body->viewport())
+        placeHeaders();
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QPoint at = mapFromGlobal(mouse->globalPosition().toPoint());

@@ -48,6 +48,7 @@ private:
     QTableView* makeView(bool scrolling);
     void syncLayout();
     void placeViews();
+    void placeHeaders();
     int frozenEnd() const;
 
     GridModel* m_model;

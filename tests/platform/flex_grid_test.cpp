@@ -54,6 +54,25 @@ TEST_F(FlexGridTest, FixedAndFrozenColumnsStayAtTheLeft)
     EXPECT_EQ(body->geometry().top(), 40);
 }
 
+TEST_F(FlexGridTest, TheHeadingRowSpansTheBodyOnceAHiddenGridIsShown)
+{
+    QWidget page;
+    FlexGrid grid(&page);
+    grid.Grid().SetRows(3);
+    grid.Grid().SetCols(8);
+    grid.setGeometry(0, 0, 900, 200);  // sized while hidden
+    page.resize(1000, 300);
+    page.show();
+    QTableView* heading = nullptr;
+    for (QTableView* view : grid.findChildren<QTableView*>(Qt::FindDirectChildrenOnly)) {
+        if (view != grid.Body() && view->geometry().top() == 0 && view->geometry().left() == grid.Body()->x())
+            heading = view;
+    }
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->width(), grid.Body()->viewport()->width());
+    EXPECT_GT(heading->width(), 800);
+}
+
 TEST_F(FlexGridTest, RowHeightsAndHiddenRowsReachTheView)
 {
     GridModel& grid = m_grid.Grid();
