@@ -137,6 +137,13 @@ QString bCommon::FileTitle(const QString& path, bool stripExtension)
     return title;
 }
 
+void bCommon::ShowMaximized(QWidget* window)
+{
+    if (const QScreen* screen = window->screen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+}
+
 void bCommon::ShowHelp(const QString& helpFileName)
 {
     // An unset help element expands to the program folder itself: that is no help file either.

@@ -1,14 +1,12 @@
 #include "startup/ShellWindows.h"
 
+#include "common/bCommon.h"
 #include "component/ComponentSystem.h"
 #include "hosts/EmbeddedHost.h"
 #include "login/frmLogin.h"
 #include "splash/frmSplash.h"
 #include "startup/bMain.h"
 #include "workbench/frmMain.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 ShellWindows::ShellWindows() = default;
 ShellWindows::~ShellWindows() = default;
@@ -51,10 +49,7 @@ void ShellWindows::ShowWorkbench()
 {
     if (!m_workbench)
         return;
-    // The whole screen even where no window manager honours "maximised".
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_workbench->setGeometry(screen->availableGeometry());
-    m_workbench->showMaximized();
+    bCommon::ShowMaximized(m_workbench.get());
 }
 
 void ShellWindows::StartSplashTimer(int ms)

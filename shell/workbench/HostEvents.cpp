@@ -41,7 +41,7 @@ frmEdit* OpenProgramWindow(const HostContext& context, double program, const QVa
     auto* window = new frmEdit(context, context.owner);
     if (!window->InitHostWindow(programNumber, caption, kind, recordId, std::move(parameters), mode))
         return nullptr;
-    window->showMaximized();
+    bCommon::ShowMaximized(window);
     window->raise();
     window->activateWindow();
     return window;

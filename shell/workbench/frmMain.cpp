@@ -436,7 +436,7 @@ bool frmMain::ShowAlertWindow()
     auto* window = new frmEdit(m_context, this);
     if (!window->InitHostWindow(0, QStringLiteral("预警"), 220, QVariant(), nullptr, 0))
         return false;
-    window->showMaximized();
+    bCommon::ShowMaximized(window);
     window->raise();
     return true;
 }
