@@ -186,6 +186,23 @@ TEST_P(CnoteBrowse, GoodsGridWidthsGoToTheLayoutFile)
     m_form->DoSaveFormStatus();
     m_form->DoGetFormStatus();
     EXPECT_EQ(grid().ColWidth(last), fitting);
+
+    // On a large screen the font grows and the widths with it; the file keeps the designed
+    // widths, so that saving and loading again gives the same grid.
+    m_form->resize(1920, 1010);
+    m_form->show();
+    QCoreApplication::processEvents();
+    const int scaled = grid().ColWidth(1);
+    ASSERT_GT(scaled, 3000);
+    m_form->DoSaveFormStatus();
+    EXPECT_EQ(grid().ColWidth(1), scaled);
+    settings.Open(file);
+    EXPECT_EQ(settings.ReadString(QStringLiteral("Form"), QStringLiteral("KVGRID_kvGrid_Col1"), {}), QStringLiteral("3000"));
+    for (int round = 0; round < 3; ++round) {
+        m_form->DoGetFormStatus();
+        m_form->DoSaveFormStatus();
+    }
+    EXPECT_NEAR(grid().ColWidth(1), scaled, 2);
 }
 
 ORVEL_OFFICE_ENGINES(CnoteBrowse);

@@ -259,15 +259,30 @@ QString CNOTE_S::layoutFile() const
                                 m_system ? m_system->AppInfo().AppPath : QString());
 }
 
+double CNOTE_S::fontScale() const
+{
+    return m_baseFontPoints > 0 ? font().pointSizeF() / m_baseFontPoints : 1.0;
+}
+
+// Widths are stored for the designed font size: stored at a larger size, they would grow again
+// with every start on a large screen.
 void CNOTE_S::DoGetFormStatus()
 {
     mPub::LoadFormState(layoutFile(), {m_view.Grid()}, true, {});
+    m_view.ScaleGridColumns(fontScale());
     m_view.FitGridHeadings();
 }
 
 void CNOTE_S::DoSaveFormStatus()
 {
+    GridModel& grid = m_view.Grid()->Grid();
+    QList<int> shown;
+    for (int col = 0; col < grid.Cols(); ++col)
+        shown << grid.ColWidth(col);
+    m_view.ScaleGridColumns(1.0 / fontScale());
     mPub::SaveFormState(layoutFile(), {m_view.Grid()}, true);
+    for (int col = 0; col < grid.Cols(); ++col)
+        grid.SetColWidth(col, shown.at(col));
 }
 
 void CNOTE_S::resizeEvent(QResizeEvent* event)

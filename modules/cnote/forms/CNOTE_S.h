@@ -72,6 +72,8 @@ private:
                              QString& code, QString& name);
     void raiseError(const QString& text);
     QString layoutFile() const;
+    // The font size against the designed one (the form grows its font on large screens).
+    double fontScale() const;
 
     AppSystem* m_system = nullptr;
     CnoteState m_state;
