@@ -13,6 +13,7 @@ constexpr int kRightMargin = 300;  // twips
 constexpr int kIconGap = 100;      // twips from an icon to its link
 constexpr int kLinkGap = 500;      // twips between a link and the next icon
 constexpr int kTop = 60;           // twips from the bar's top to its items
+constexpr int kMessageLeft = 30;   // twips from the bar's left edge to the status line
 
 }  // namespace
 
@@ -26,7 +27,7 @@ BottomBar::BottomBar(QWidget* parent) : QWidget(parent), m_message(new QLabel(th
     m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(Twips::ToPixels(30) + 8, Twips::ToPixels(kTop), Twips::ToPixels(kRightMargin), Twips::ToPixels(kTop));
+    layout->setContentsMargins(Twips::ToPixels(kMessageLeft), Twips::ToPixels(kTop), Twips::ToPixels(kRightMargin), Twips::ToPixels(kTop));
     layout->setSpacing(0);
     layout->addWidget(m_message, 1);
     const WorkbenchArt::Glyph glyphs[3] = {WorkbenchArt::Glyph::Web, WorkbenchArt::Glyph::Support, WorkbenchArt::Glyph::Mail};

@@ -19,7 +19,6 @@ namespace {
 
 const QString kNavigationKey = QStringLiteral("key");
 constexpr int kReportAreaWidth = 3600;  // twips
-constexpr int kSplitterWidth = 90;      // twips
 
 QString hostName(int n)
 {
@@ -318,12 +317,14 @@ void WorkArea::layoutMapPage()
 
 void WorkArea::DropReportSplitter(int left)
 {
-    const int inner = Twips::FromPixels(width());
+    const int inner = Twips::FromPixels(window()->width());
     if (left < 2000)
         left = 2000;
     else if (left > inner - 1400)
         left = inner - 1400 + Twips::FromPixels(m_mapPage->x());
     const QRect page = m_mapPage->rect();
+    // The window's width may reach beyond the map page: the splitter stays on the page.
+    left = std::max(std::min(left, Twips::FromPixels(page.width()) - kSplitterWidth), 0);
     const int x = Twips::ToPixels(left);
     m_reportSplitter->move(x, 0);
     const int reportLeft = x + m_reportSplitter->width();

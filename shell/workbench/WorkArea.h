@@ -17,6 +17,8 @@ class kvVSTab;
 class WorkArea : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kSplitterWidth = 90;  // twips, of both splitters
+
     explicit WorkArea(HostContext context, QWidget* parent = nullptr);
 
     kvVSTab* Tabs() const { return m_tabs; }
@@ -25,8 +27,8 @@ public:
     DragSplitter* ReportSplitter() const { return m_reportSplitter; }
     void ShowReportArea(bool shown);
     // Where a released imgSplitter_c lands (twips in the map page): at least 2000, at most the
-    // width less 1400 plus the map page's left; the report area then spans from it to the map
-    // page's right edge.
+    // window's inner width less 1400 plus the map page's left; the report area then spans from it
+    // to the map page's right edge.
     void DropReportSplitter(int left);
     // Area 0 is the template and never holds a host; nullptr for an area that does not exist.
     QWidget* HostArea(int n) const { return m_areas.value(n); }

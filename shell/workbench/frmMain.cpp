@@ -381,10 +381,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 QList<QWidget*> frmMain::hostWindows() const
 {
     QList<QWidget*> windows;
-    for (frmEdit* window : findChildren<frmEdit*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (window->isVisible())
-            windows << window;
-    }
+    for (frmEdit* window : findChildren<frmEdit*>(QString(), Qt::FindDirectChildrenOnly))
+        windows << window;
     return windows;
 }
 
@@ -400,8 +398,10 @@ void frmMain::LockScreen()
     // Nothing behind the veil may take the keyboard, and the host windows go out of sight.
     setFrameEnabled(false);
     for (QWidget* window : hostWindows()) {
-        m_hiddenWindows << window;
-        window->hide();
+        if (window->isVisible()) {
+            m_hiddenWindows << window;
+            window->hide();
+        }
     }
     // A password typed for an earlier unlock must not unlock again.
     m_lock->Password()->clear();
@@ -450,6 +450,7 @@ bool frmMain::confirmClose()
 {
     if (!m_area->ConfirmUnsavedEdits())
         return false;
+    // Every host window goes before the shutdown, also those the lock screen hid.
     for (QWidget* window : hostWindows()) {
         if (!window->close())
             return false;

@@ -3,6 +3,7 @@
 #include "workbench/HostContext.h"
 #include "workbench/HostEvents.h"
 #include "workbench/Launcher.h"
+#include "workbench/WorkArea.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -22,7 +23,6 @@ class NavPanel;
 class PositionBar;
 class QLabel;
 class TitleBar;
-class WorkArea;
 
 // The workbench window: the title bar, the position bar, the navigation panel and the work area
 // (tabs, map page, host areas) side by side behind a splitter, the bottom bar with the status
@@ -34,7 +34,7 @@ class frmMain : public QWidget, public HostEventTarget {
 public:
     static constexpr int kMaxPanelWidth = 7680;  // twips
     static constexpr int kPanelLeft = 30;        // twips
-    static constexpr int kSplitterWidth = 90;    // twips
+    static constexpr int kSplitterWidth = WorkArea::kSplitterWidth;
 
     explicit frmMain(HostContext context, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -112,6 +112,7 @@ private:
     void layoutBody();
     // Asks about unsaved edits in the tabs and the host windows; false keeps the workbench open.
     bool confirmClose();
+    // The host windows opened from the workbench, shown or hidden.
     QList<QWidget*> hostWindows() const;
     void setFrameEnabled(bool enabled);
 

@@ -170,7 +170,6 @@ TEST_F(WorkbenchFrameTest, TheSplitterKeepsThePanelWithinItsLimits)
     EXPECT_FALSE(splitter->Bar()->isVisible());
     EXPECT_EQ(nav->width(), Twips::ToPixels(eighth));
     drag(splitter, QPoint(2, 10), QPoint(150, 0));
-    EXPECT_EQ(nav->width(), Twips::ToPixels(Twips::FromPixels(splitter->x())));
     EXPECT_EQ(nav->width(), Twips::ToPixels(eighth) + 150);
 
     // Hidden, the panel gives the work area its place; shown again, it comes back as it was.
@@ -193,11 +192,11 @@ TEST_F(WorkbenchFrameTest, TheReportSplitterLandsWithinItsLimits)
     WorkArea* area = main.Area();
     area->ShowReportArea(true);
     QWidget* page = area->MapPage();
-    const int inner = Twips::FromPixels(area->width());
-    const int pageLeft = Twips::FromPixels(page->x());
+    const int pageWidth = Twips::FromPixels(page->width());
+    const int lastOnPage = pageWidth - WorkArea::kSplitterWidth;
     const struct {
         int dropped, lands;
-    } cases[] = {{500, 2000}, {1999, 2000}, {6000, 6000}, {inner - 1400, inner - 1400}, {inner, inner - 1400 + pageLeft}};
+    } cases[] = {{500, 2000}, {1999, 2000}, {6000, 6000}, {pageWidth - 3000, pageWidth - 3000}, {Twips::FromPixels(main.width()), lastOnPage}};
     for (const auto& c : cases) {
         area->DropReportSplitter(c.dropped);
         EXPECT_EQ(area->ReportSplitter()->x(), Twips::ToPixels(c.lands)) << c.dropped;
@@ -253,7 +252,6 @@ TEST_F(WorkbenchFrameTest, TheLockScreenOpensOnlyWithTheOperatorsPassword)
     EXPECT_TRUE(main.Area()->isEnabled());
     EXPECT_TRUE(lock->Capture()->pixmap().isNull());
     EXPECT_EQ(m_dialogs.Requests().size(), 1);
-    EXPECT_TRUE(m_login.LoggedIn());
 
     // Locked again, the password of the last unlock is gone.
     main.LockScreen();
@@ -302,6 +300,28 @@ TEST_F(WorkbenchFrameTest, UnsavedEditsAreAskedAboutBeforeClosing)
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(m_shutDowns, 1);
     EXPECT_TRUE(m_journal.calls.contains(QStringLiteral("Save")));
+}
+
+TEST_F(WorkbenchFrameTest, ExitFromTheLockScreenAsksAboutHiddenHostWindows)
+{
+    frmMain& main = workbench();
+    main.show();
+    m_dirty = true;
+    ASSERT_TRUE(main.ShowAlertWindow());
+    QPointer<FakeHost> windowHost = m_host;
+    QWidget* window = windowHost->window();
+    ASSERT_TRUE(window->isVisible());
+
+    main.LockScreen();
+    EXPECT_FALSE(window->isVisible());
+    m_dialogs.Answer(DialogAnswer::No);
+    emit main.Lock()->ExitButton()->clicked();
+    EXPECT_FALSE(main.isVisible());
+    ASSERT_EQ(m_dialogs.Requests().size(), 1);
+    EXPECT_EQ(m_dialogs.Requests().at(0).text, QStringLiteral("当前单据已修改，是否保存？"));
+    EXPECT_FALSE(windowHost);  // released before the shutdown
+    EXPECT_EQ(m_shutDowns, 1);
+    EXPECT_FALSE(m_journal.calls.contains(QStringLiteral("Save")));
 }
 
 }  // namespace
