@@ -2,13 +2,13 @@
 // registered components, the login dialog filled in, the workbench with the note form in a tab
 // and the alert window, then the exit button.
 #include "GuiApplication.h"
+#include "OfficeDatabases.h"
+#include "RunLogFiles.h"
 #include "component/ComponentSystem.h"
 #include "database/Database.h"
 #include "dialogs/ScriptedDialogs.h"
 #include "hosts/EmbeddedHost.h"
 #include "login/frmLogin.h"
-#include "schema/OfficeDatabase.h"
-#include "schema/StandardData.h"
 #include "settings/UserSettings.h"
 #include "startup/ShellWindows.h"
 #include "startup/bMain.h"
@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -57,10 +56,7 @@ protected:
                          .toUtf8());
         config.close();
         Database db;
-        QString error;
-        ASSERT_TRUE(OfficeDatabase::Create(db, ConnectionSettings::Sqlite(m_dir.filePath(QStringLiteral("data/office.db"))), false, &error))
-            << error.toStdString();
-        ASSERT_TRUE(StandardData::Fill(db, QStringLiteral("admin"), QStringLiteral("secret"), &error)) << error.toStdString();
+        CreateOffice(db, ConnectionSettings::Sqlite(m_dir.filePath(QStringLiteral("data/office.db"))), QStringLiteral("secret"));
         QFile::remove(UserSettings::FileName(kCaption));
     }
 
@@ -84,18 +80,6 @@ protected:
             }
         });
         poll->start(20);
-    }
-
-    QString logText() const
-    {
-        QString text;
-        const QDir logDir(m_dir.filePath(QStringLiteral("log")));
-        for (const QString& name : logDir.entryList(QDir::Files)) {
-            QFile f(logDir.filePath(name));
-            f.open(QIODevice::ReadOnly);
-            text += QString::fromUtf8(f.readAll());
-        }
-        return text;
     }
 
     QTemporaryDir m_dir;
@@ -134,9 +118,9 @@ TEST_F(StartupRunTest, FromTheConfigurationToTheWorkbenchAndOutThroughTheExitBut
     EXPECT_EQ(UserSettings::Get(kCaption, QStringLiteral("main"), QStringLiteral("NavPaneActiveItem")), QStringLiteral("YS"));
     EXPECT_EQ(UserSettings::Get(kCaption, QStringLiteral("main"), QStringLiteral("_ButTag运输管理")), QStringLiteral("托运单"));
     EXPECT_FALSE(UserSettings::Get(kCaption, QStringLiteral("main"), QStringLiteral("navpanel_width")).isEmpty());
-    const QString log = logText();
+    const QStringList log = RunLogTexts(m_dir.path());
     EXPECT_TRUE(log.contains(QStringLiteral("显示主工作台...")));
-    EXPECT_TRUE(log.contains(QStringLiteral("正在注销用户并退出系统！")));
+    EXPECT_TRUE(log.filter(QStringLiteral("正在注销用户并退出系统！")).size() == 1);
 
     // The program's own ShutDown after the event loop finds nothing left to release.
     program.ShutDown();

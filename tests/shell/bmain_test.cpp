@@ -1,3 +1,4 @@
+#include "RunLogFiles.h"
 #include "TestDatabases.h"
 #include "component/ComponentSystem.h"
 #include "dialogs/ScriptedDialogs.h"
@@ -93,18 +94,7 @@ protected:
         ASSERT_TRUE(StandardData::Fill(db, QStringLiteral("admin"), QStringLiteral("secret"), &error)) << error.toStdString();
     }
 
-    QStringList logTexts() const
-    {
-        QStringList texts;
-        const QDir logDir(m_dir.filePath(QStringLiteral("log")));
-        for (const QString& name : logDir.entryList(QDir::Files)) {
-            QFile f(logDir.filePath(name));
-            f.open(QIODevice::ReadOnly);
-            for (const QString& line : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-                texts << line.section(QLatin1Char('\t'), 3);
-        }
-        return texts;
-    }
+    QStringList logTexts() const { return RunLogTexts(m_dir.path()); }
 
     // Runs Main; returns the objects ShutDown released, in order.
     QStringList run(bool expectRunning)
