@@ -102,6 +102,18 @@ TEST_P(InstalledNoteFormTest, CreatesSavesChangesBrowsesAndDeletesNotes)
     EXPECT_EQ(box(21)->Text(), numbers.at(0));
     EXPECT_EQ(record(), QStringLiteral("记录：1/2"));
 
+    // Audited through the toolbar: marked in the database and labelled; then the mark goes again.
+    QLabel* audited = m_host->findChild<QLabel*>(QStringLiteral("Lab_Succeed"));
+    ASSERT_NE(audited, nullptr);
+    command(QStringLiteral("审核"));
+    EXPECT_EQ(value(QStringLiteral("select smark from cnote where cnoteNumber=") + m_test->db().Quote(numbers.at(0))).toString(),
+              QStringLiteral("02"));
+    EXPECT_FALSE(audited->isHidden());
+    command(QStringLiteral("弃审"));
+    EXPECT_EQ(value(QStringLiteral("select smark from cnote where cnoteNumber=") + m_test->db().Quote(numbers.at(0))).toString(),
+              QStringLiteral("01"));
+    EXPECT_TRUE(audited->isHidden());
+
     m_dialogs.Answer(DialogAnswer::Yes);  // delete it? yes
     command(QStringLiteral("删除"));
     EXPECT_EQ(value(QStringLiteral("select count(*) from cnote where progid=650001")).toInt(), 1);

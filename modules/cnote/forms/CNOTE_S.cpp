@@ -32,6 +32,7 @@ CNOTE_S::CNOTE_S(QWidget* parent)
                {[this](const QString& text) { raiseError(text); }, [this] { emit FormRefreshed(); }, [this] { clearForm(); }})
     , m_writer(m_view, m_state, m_loader,
                {[this](const QString& text) { raiseError(text); }, [this](const QString& text) { emit Message(text); }})
+    , m_audit(m_state, [this](const QString& text) { raiseError(text); })
 {
     QFont font(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei")},
                -1);
@@ -112,6 +113,7 @@ bool CNOTE_S::Init(AppSystem* pcSystem, int plCzID, int plID)
     Database* db = pcSystem ? pcSystem->Database() : nullptr;
     m_loader.Bind(db);
     m_writer.Bind(pcSystem);
+    m_audit.Bind(pcSystem);
     if (db) {
         m_state.title = db->Execute(QStringLiteral("select menuname from xt_menu where progID=") + QString::number(plCzID), 1)
                             .Value()
@@ -128,6 +130,7 @@ bool CNOTE_S::Clear()
 {
     m_loader.Release();
     m_writer.Bind(nullptr);
+    m_audit.Bind(nullptr);
     m_system = nullptr;
     return false;
 }
@@ -224,7 +227,14 @@ bool CNOTE_S::DoSetStatus(const QString& psStatusName, bool pbStatus)
     emit Message(QStringLiteral("数据正在切换状态"));
     setEditable(false);
     m_view.Audited()->setVisible(pbStatus);
-    const bool result = m_loader.LoadData(RecordNavigator::Last);
+    // The note whose state changed stays in view; loading the last note would show another one.
+    bool result = false;
+    if (m_state.currentId > 0) {
+        result = m_loader.FindData(QStringLiteral(" cnoteID=") + QString::number(m_state.currentId), 0);
+        emit FormRefreshed();
+    } else {
+        result = m_loader.LoadData(RecordNavigator::Last);
+    }
     emit Message(QString());
     QGuiApplication::restoreOverrideCursor();
     return result;

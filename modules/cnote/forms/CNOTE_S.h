@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CnoteAudit.h"
 #include "CnoteFormView.h"
 #include "CnoteLoader.h"
 #include "CnoteState.h"
@@ -30,8 +31,8 @@ public:
     bool RecordPrevious() override { return m_loader.LoadData(RecordNavigator::Previous); }
     bool RecordNext() override { return m_loader.LoadData(RecordNavigator::Next); }
     bool RecordBottom() override { return m_loader.LoadData(RecordNavigator::Last); }
-    bool Check() override { return false; }
-    bool UnCheck() override { return false; }
+    bool Check() override { return m_audit.Check(); }
+    bool UnCheck() override { return m_audit.UnCheck(); }
     bool PrintPreview() override { return false; }
     bool DoPrint() override { return false; }
     bool PrintSetup() override { return false; }
@@ -80,6 +81,7 @@ private:
     CnoteFormView m_view;
     CnoteLoader m_loader;
     CnoteWriter m_writer;
+    CnoteAudit m_audit;
     QString m_printName;
     bool m_editable = false;
     double m_baseFontPoints = 0;
