@@ -13,6 +13,11 @@
 
 #include <cmath>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr int kWidth = 458;
@@ -23,6 +28,13 @@ QString operatingSystemUser()
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty())
         user = qEnvironmentVariable("USERNAME");
+#ifdef Q_OS_UNIX
+    // Services and su shells often run without USER: the account database still knows the name.
+    if (user.isEmpty()) {
+        if (const passwd* account = getpwuid(getuid()))
+            user = QString::fromLocal8Bit(account->pw_name);
+    }
+#endif
     return user;
 }
 
