@@ -1,7 +1,8 @@
 # Helpers for the kinds of targets of this tree.
 
 # orvel_add_test(NAME name SOURCES ... [LIBS ...] [LABELS ...] [FIXTURES ...])
-# One GoogleTest executable registered as one ctest case; GUI code runs offscreen.
+# One GoogleTest executable registered as one ctest case; GUI code runs offscreen. A case that
+# hangs (a modal window nobody closes) is stopped after five minutes.
 function(orvel_add_test)
   cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS;FIXTURES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
@@ -10,7 +11,8 @@ function(orvel_add_test)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVEL_PG_INFO=${ORVEL_PG_INFO_FILE};ORVEL_SETTINGS_DIR=${CMAKE_BINARY_DIR}/tests/settings/${T_NAME}"
-    LABELS "${T_LABELS}")
+    LABELS "${T_LABELS}"
+    TIMEOUT 300)
   if(T_FIXTURES)
     set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
   endif()

@@ -5,6 +5,8 @@
 #include "config/clsConfig.h"
 #include "dialogs/DialogService.h"
 #include "log/Logger.h"
+#include "login/frmAbout.h"
+#include "login/frmPass.h"
 #include "settings/UserSettings.h"
 #include "system/AppSystem.h"
 #include "system/LoginSession.h"
@@ -105,11 +107,8 @@ void frmMain::connectControls()
     connect(m_lock, &LockOverlay::exitRequested, this, &QWidget::close);
     connect(m_positionBar->Toggle(), &QToolButton::clicked, this, [this] { SetNavigationVisible(!m_panelShown); });
     connect(m_positionBar->AlertButton(), &QToolButton::clicked, this, [this] { ShowAlertWindow(); });
-    // The password and about dialogs are not part of this program yet.
-    connect(m_positionBar->PasswordLink(), &LinkLabel::clicked, this,
-            [this] { ShowStatusMessage(QStringLiteral("修改密码功能暂未开放。")); });
-    connect(m_positionBar->AboutLink(), &LinkLabel::clicked, this,
-            [this] { ShowStatusMessage(QStringLiteral("关于软件功能暂未开放。")); });
+    connect(m_positionBar->PasswordLink(), &LinkLabel::clicked, this, &frmMain::ShowPasswordDialog);
+    connect(m_positionBar->AboutLink(), &LinkLabel::clicked, this, &frmMain::ShowAboutDialog);
     for (int i : {0, 2}) {
         LinkLabel* link = m_bottom->Link(i);
         connect(link, &LinkLabel::clicked, this, [this, link] {
@@ -439,6 +438,20 @@ bool frmMain::ShowAlertWindow()
     bCommon::ShowMaximized(window);
     window->raise();
     return true;
+}
+
+void frmMain::ShowPasswordDialog()
+{
+    if (!m_login)
+        return;
+    frmPass dialog(*m_context.system, *m_login, this);
+    dialog.exec();
+}
+
+void frmMain::ShowAboutDialog()
+{
+    frmAbout dialog(*m_context.config, *m_context.system, this);
+    dialog.exec();
 }
 
 void frmMain::SetAlertButton(bool pressed)

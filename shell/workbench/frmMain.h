@@ -79,6 +79,9 @@ public:
     // A host window "预警" (kind 220), maximised and in front; false when its host did not start.
     bool ShowAlertWindow();
     void SetAlertButton(bool pressed);
+    // The operator's password change and the about box, both modal.
+    void ShowPasswordDialog();
+    void ShowAboutDialog();
 
     void ShowStatusMessage(const QString& text);
     QString StatusMessage() const;

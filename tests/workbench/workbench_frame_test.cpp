@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -83,6 +84,25 @@ TEST_F(WorkbenchFrameTest, LinksFollowTheConfigurationOrTheirDefaults)
     EXPECT_EQ(main.windowTitle(), QStringLiteral("工作台测试"));
     EXPECT_EQ(main.Position()->Operator()->text(), QStringLiteral("登录用户名：admin"));
     EXPECT_TRUE(m_dialogs.Requests().isEmpty());
+}
+
+TEST_F(WorkbenchFrameTest, ThePasswordAndAboutLinksOpenTheirDialogsModally)
+{
+    frmMain& main = workbench();
+    main.show();
+    QStringList shown;
+    // Closes each modal dialog as soon as it is up, noting its class.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown << QString::fromLatin1(modal->metaObject()->className());
+            modal->close();
+        }
+    });
+    closer.start(10);
+    emit main.Position()->PasswordLink()->clicked();
+    emit main.Position()->AboutLink()->clicked();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("frmPass"), QStringLiteral("frmAbout")}));
 }
 
 TEST_F(WorkbenchFrameTest, ThePeriodLabelIsShownOnlyWhenDisplayperiodIsTrue)
