@@ -38,7 +38,7 @@ bool Operators::Add(Database& db, const QString& name, const QString& password, 
     const int next = db.Execute(QStringLiteral("select max(sortorder) from xt_user"), 1).Value().toInt() + 1;
     const QString id = QStringLiteral("%1").arg(next, 4, 10, QLatin1Char('0'));
     db.Execute(QStringLiteral("insert into xt_user (userid, username, pwdhash, sortorder, inactive) values (%1, %2, %3, %4, 0)")
-                   .arg(db.Quote(id), db.Quote(user), db.Quote(hash)).arg(next), 1).Run();
+                   .arg(db.Quote(id), db.Quote(user), db.Quote(hash), QString::number(next)), 1).Run();
     if (allRights) {
         db.Execute(QStringLiteral("insert into xt_rights (userid, progid, rightno, allowed) "
                                   "select %1, ProgID, 1, 1 from xt_objects").arg(db.Quote(id)), 1).Run();

@@ -14,10 +14,10 @@ CnoteAudit::CnoteAudit(const CnoteState& state, std::function<void(const QString
 QString CnoteAudit::Statement(const Database& db, bool check, int program, const QString& user, const QDate& date, qint64 id)
 {
     const QString mark = check ? QStringLiteral("smark='02', ") : QStringLiteral("smark='01',  ");
+    // One substitution for all values: a "%1" inside the operator's name stays text.
     return QStringLiteral(" Update cnote Set progID=%1,%2shr=%3, shDate=%4, status=%5 Where cnoteID=%6")
-        .arg(program)
-        .arg(mark, db.Quote(user), db.DateLiteral(date), db.Quote(check ? QStringLiteral("审核") : QStringLiteral("填单")))
-        .arg(id);
+        .arg(QString::number(program), mark, db.Quote(user), db.DateLiteral(date),
+             db.Quote(check ? QStringLiteral("审核") : QStringLiteral("填单")), QString::number(id));
 }
 
 bool CnoteAudit::mark(bool check)
@@ -34,19 +34,18 @@ bool CnoteAudit::mark(bool check)
             done = db.LastError().IsEmpty() && db.CommitTrans();
         }
         if (!done) {
-            // The database's reason follows the fixed text, so that the operator learns why.
-            DialogService::Current().Show(DialogIcon::None, QString(), failure + db.LastError().Message);
+            DialogService::Current().Show(DialogIcon::None, QString(), failure);
             if (db.InTransaction())
                 db.RollbackTrans();
         }
     } catch (const std::exception& e) {
-        if (db.InTransaction())
-            db.RollbackTrans();
         const QString cause = QString::fromStdString(e.what());
         if (check)
             m_error(QStringLiteral("审核时出错：") + cause);
         else
             DialogService::Current().Show(DialogIcon::None, QString(), failure + cause);
+        if (db.InTransaction())
+            db.RollbackTrans();
     }
     db.ClearError();
     return done;

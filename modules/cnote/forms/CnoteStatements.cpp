@@ -72,7 +72,8 @@ QString CnoteStatements::DuplicateWhenChanging(qint64 id, int program) const
 
 QString CnoteStatements::DuplicateForNew(const QString& number, int program) const
 {
-    return QStringLiteral(" select  * from  cnote where  cnoteNumber =%1 and progid =%2").arg(m_db.Quote(number)).arg(program);
+    // Both values in one substitution, so that a "%1" inside the number stays text.
+    return QStringLiteral(" select  * from  cnote where  cnoteNumber =%1 and progid =%2").arg(m_db.Quote(number), QString::number(program));
 }
 
 QString CnoteStatements::StoredNumber(qint64 id)
