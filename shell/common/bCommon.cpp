@@ -137,6 +137,11 @@ QString bCommon::FileTitle(const QString& path, bool stripExtension)
     return title;
 }
 
+QString bCommon::ProgramVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(ORVEL_VERSION_MAJOR).arg(ORVEL_VERSION_MINOR).arg(ORVEL_VERSION_PATCH);
+}
+
 void bCommon::ShowMaximized(QWidget* window)
 {
     if (const QScreen* screen = window->screen())

@@ -33,6 +33,8 @@ bool SaveFieldToFile(const QString& fileName, const QVariant& field, bool overwr
 // The rectangle (left, top, width, height in pixels) of the window's client area or of the whole
 // window as a picture; an empty picture on failure.
 QPixmap CaptureWindow(QWidget* window, bool clientArea, int left, int top, int width, int height);
+// The program's version, major.minor.patch.
+QString ProgramVersion();
 // Shows the window maximised; it covers the screen's available area also where no window
 // manager honours "maximised".
 void ShowMaximized(QWidget* window);

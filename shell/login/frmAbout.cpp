@@ -102,7 +102,7 @@ QString frmAbout::text(const QString& path, const QString& defaultText) const
 void frmAbout::load(const clsConfig& config)
 {
     QString version = text(QStringLiteral("/frmabout/version"), QStringLiteral("版本")) + QStringLiteral(":")
-                      + QStringLiteral("%1.%2.%3").arg(ORVEL_VERSION_MAJOR).arg(ORVEL_VERSION_MINOR).arg(ORVEL_VERSION_PATCH);
+                      + bCommon::ProgramVersion();
     const QString installed = UserSettings::Get(config.Caption(), QStringLiteral("main"), QStringLiteral("ISVERSION"));
     if (!installed.isEmpty()) {
         WriteLog(QStringLiteral("安装版本：") + installed, 1);

@@ -1,6 +1,7 @@
 #include "startup/bMain.h"
 
 #include "addins/StartupAddins.h"
+#include "common/bCommon.h"
 #include "component/ComponentSystem.h"
 #include "config/clsConfig.h"
 #include "database/Database.h"
@@ -219,7 +220,7 @@ void bMain::writeLoginLine()
 {
     const QVariant now = m_database->Execute(QStringLiteral("select ") + m_database->SqlFunction(QStringLiteral("getdate()")), 1).Value();
     m_database->ClearError();
-    const QString version = QStringLiteral("%1.%2.%3").arg(ORVEL_VERSION_MAJOR).arg(ORVEL_VERSION_MINOR).arg(ORVEL_VERSION_PATCH);
+    const QString version = bCommon::ProgramVersion();
     const QString installed = UserSettings::Get(m_config->Caption(), QStringLiteral("main"), QStringLiteral("ISVERSION"));
     WriteActionLog(QStringLiteral("成功登录[") + m_system->UserInfo().Value(QStringLiteral("zt_name")) + QStringLiteral("]！")
                        + QStringLiteral("登录时间:") + now.toString() + QLatin1Char(' ') + QStringLiteral("主控台版本:") + version

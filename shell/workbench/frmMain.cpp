@@ -65,6 +65,7 @@ frmMain::frmMain(HostContext context, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     m_context.owner = this;
     m_openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    m_runDialog = [](QDialog& dialog) { return dialog.exec(); };
     ApplyWorkbenchStyle(this);
     m_menus = std::make_unique<MenuModel>(*m_context.system->Database());
     m_icons = std::make_unique<MenuIconCache>(*m_context.system->Database(), m_context.system->AppInfo().TemporaryPath);
@@ -445,13 +446,13 @@ void frmMain::ShowPasswordDialog()
     if (!m_login)
         return;
     frmPass dialog(*m_context.system, *m_login, this);
-    dialog.exec();
+    m_runDialog(dialog);
 }
 
 void frmMain::ShowAboutDialog()
 {
     frmAbout dialog(*m_context.config, *m_context.system, this);
-    dialog.exec();
+    m_runDialog(dialog);
 }
 
 void frmMain::SetAlertButton(bool pressed)

@@ -21,6 +21,7 @@ class MenuIconCache;
 class MenuModel;
 class NavPanel;
 class PositionBar;
+class QDialog;
 class QLabel;
 class TitleBar;
 
@@ -45,6 +46,8 @@ public:
     void SetShutDown(std::function<void()> shutDown) { m_shutDown = std::move(shutDown); }
     // Opens the web and mail links; the desktop's handler unless replaced.
     void SetUrlOpener(std::function<void(const QUrl&)> open) { m_openUrl = std::move(open); }
+    // Runs the workbench's modal dialogs (password, about); QDialog::exec unless replaced.
+    void SetDialogRunner(std::function<int(QDialog&)> run) { m_runDialog = std::move(run); }
 
     // The window's load: caption, labels, navigation groups, theme, pictures, links and the
     // remembered panel width. A failure is shown and ends the load; the window keeps what was built.
@@ -123,6 +126,7 @@ private:
     LoginSession* m_login = nullptr;
     std::function<void()> m_shutDown;
     std::function<void(const QUrl&)> m_openUrl;
+    std::function<int(QDialog&)> m_runDialog;
     std::unique_ptr<MenuModel> m_menus;
     std::unique_ptr<MenuIconCache> m_icons;
     std::unique_ptr<Launcher> m_launcher;

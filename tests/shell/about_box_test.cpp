@@ -1,11 +1,10 @@
 #include "GuiApplication.h"
+#include "common/bCommon.h"
 #include "OfficeDatabases.h"
 #include "TestDatabases.h"
+#include "TestRunLog.h"
 #include "config/clsConfig.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "log/LogService.h"
-#include "log/LogWriter.h"
-#include "log/Logger.h"
 #include "login/frmAbout.h"
 #include "registry/RegistryStore.h"
 #include "settings/UserSettings.h"
@@ -14,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,12 +34,8 @@ protected:
         m_system.AppInfo().AppPath = m_dir.path();
         m_config.SetCaption(kCaption);
         QFile::remove(UserSettings::FileName(kCaption));
-        m_service.SetDialogs(&m_dialogs);
-        m_service.LoadSettings(m_test.folder() + QStringLiteral("/none.Config"));
-        m_service.Attach(QStringLiteral("test"), &m_writer);
-        Logger::Install(&m_logger);
+        m_log = std::make_unique<TestRunLog>(m_dialogs, m_test.folder(), kCaption);
     }
-    void TearDown() override { Logger::Install(nullptr); }
 
     Database& db() { return m_test.db(); }
     void setText(const QString& path, const QString& text)
@@ -49,25 +45,20 @@ protected:
         ASSERT_TRUE(db().LastError().IsEmpty());
     }
     std::unique_ptr<frmAbout> open() { return std::make_unique<frmAbout>(m_config, m_system, nullptr); }
-    QString log() const
-    {
-        QFile file(m_writer.CurrentFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString log() const { return m_log->Text(); }
 
     QTemporaryDir m_dir;
     TestDatabase m_test{TestEngine::Sqlite};
     AppSystem m_system;
     clsConfig m_config;
     ScriptedDialogs m_dialogs;
-    LogService m_service;
-    LogWriter m_writer;
-    Logger m_logger{m_service, [] { return kCaption; }, [] { return QStringLiteral("admin"); }};
+    std::unique_ptr<TestRunLog> m_log;
 };
 
 TEST_F(AboutBoxTest, VersionTitleCreditsAndTheInstalledVersion)
 {
-    const QString version = QStringLiteral("版本:%1.%2.%3").arg(ORVEL_VERSION_MAJOR).arg(ORVEL_VERSION_MINOR).arg(ORVEL_VERSION_PATCH);
+    const QString version = QStringLiteral("版本:") + bCommon::ProgramVersion();
+    ASSERT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(bCommon::ProgramVersion()).hasMatch());
     {
         auto about = open();
         EXPECT_EQ(about->Version()->text(), version);

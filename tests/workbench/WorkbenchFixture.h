@@ -3,11 +3,9 @@
 #include "FakeHost.h"
 #include "GuiApplication.h"
 #include "TestDatabases.h"
+#include "TestRunLog.h"
 #include "config/clsConfig.h"
 #include "dialogs/ScriptedDialogs.h"
-#include "log/LogService.h"
-#include "log/LogWriter.h"
-#include "log/Logger.h"
 #include "OfficeDatabases.h"
 #include "settings/UserSettings.h"
 #include "system/AppSystem.h"
@@ -36,10 +34,7 @@ protected:
         ASSERT_TRUE(m_login.Init(&m_test.db()));
         m_login.SetUserName(QStringLiteral("admin"));
         ASSERT_TRUE(m_login.CheckPassword(QStringLiteral("pw")));
-        m_service.SetDialogs(&m_dialogs);
-        m_service.LoadSettings(m_test.folder() + QStringLiteral("/none.Config"));
-        m_service.Attach(QStringLiteral("test"), &m_writer);
-        Logger::Install(&m_logger);
+        m_log = std::make_unique<TestRunLog>(m_dialogs, m_test.folder());
         m_config.SetCaption(QStringLiteral("工作台测试"));
         QFile::remove(UserSettings::FileName(m_config.Caption()));
         m_context.system = &m_system;
@@ -54,7 +49,7 @@ protected:
     void TearDown() override
     {
         m_workbench.reset();
-        Logger::Install(nullptr);
+        m_log.reset();
     }
 
     frmMain& workbench()
@@ -83,20 +78,14 @@ protected:
     }
     QString setting(const QString& key) const { return UserSettings::Get(m_config.Caption(), QStringLiteral("main"), key); }
     void remember(const QString& key, const QString& value) { UserSettings::Save(m_config.Caption(), QStringLiteral("main"), key, value); }
-    QString log() const
-    {
-        QFile file(m_writer.CurrentFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString log() const { return m_log->Text(); }
 
     TestDatabase m_test{TestEngine::Sqlite};
     AppSystem m_system;
     LoginSession m_login;
     clsConfig m_config;
     ScriptedDialogs m_dialogs;
-    LogService m_service;
-    LogWriter m_writer;
-    Logger m_logger{m_service, [] { return QString(); }, [] { return QStringLiteral("admin"); }};
+    std::unique_ptr<TestRunLog> m_log;
     HostContext m_context;
     FakeHost::Journal m_journal;
     QPointer<FakeHost> m_host;

@@ -17,7 +17,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTimer>
+#include <QDialog>
 #include <QToolButton>
 
 namespace {
@@ -86,20 +86,14 @@ TEST_F(WorkbenchFrameTest, LinksFollowTheConfigurationOrTheirDefaults)
     EXPECT_TRUE(m_dialogs.Requests().isEmpty());
 }
 
-TEST_F(WorkbenchFrameTest, ThePasswordAndAboutLinksOpenTheirDialogsModally)
+TEST_F(WorkbenchFrameTest, ThePasswordAndAboutLinksOpenTheirDialogs)
 {
     frmMain& main = workbench();
-    main.show();
     QStringList shown;
-    // Closes each modal dialog as soon as it is up, noting its class.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&shown] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            shown << QString::fromLatin1(modal->metaObject()->className());
-            modal->close();
-        }
+    main.SetDialogRunner([&shown](QDialog& dialog) {
+        shown << QString::fromLatin1(dialog.metaObject()->className());
+        return int(QDialog::Rejected);
     });
-    closer.start(10);
     emit main.Position()->PasswordLink()->clicked();
     emit main.Position()->AboutLink()->clicked();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("frmPass"), QStringLiteral("frmAbout")}));
