@@ -59,6 +59,7 @@ WorkArea::WorkArea(HostContext context, QWidget* parent)
     m_tabs->Add(QStringLiteral("导航窗口"), kNavigationKey);
     connect(m_tabs, &kvVSTab::TabLeaving, this, &WorkArea::onTabLeaving);
     connect(m_tabs, &kvVSTab::TabEntering, this, &WorkArea::onTabEntering);
+    connect(m_tabs, &kvVSTab::CloseRequested, this, &WorkArea::CloseTab);
 }
 
 EmbeddedHost* WorkArea::Host(int n) const
@@ -201,6 +202,16 @@ bool WorkArea::ClearHosts()
         }
     }
     m_currentHost = nullptr;
+    return true;
+}
+
+bool WorkArea::CloseTab(int tab)
+{
+    if (tab < 2 || tab > m_tabs->Count() || !::ConfirmUnsavedEdits(Host(TabNumber(m_tabs->Key(tab)))))
+        return false;
+    m_tabs->Select(tab);
+    CloseSelectedTab(true);
+    m_unloading = false;
     return true;
 }
 

@@ -51,6 +51,9 @@ public:
     bool CreateTabHost(int program, int kind, const QString& name);
     // The host asked to close: true removes the selected module tab, false clears the flag.
     void CloseSelectedTab(bool unload);
+    // The operator closes a module tab; unsaved edits of its host are asked about first. Also
+    // closes tabs whose host never started. The navigation tab stays.
+    bool CloseTab(int tab);
     bool ClearHosts();
     // Asks about the unsaved edits of every module tab's host, selecting its tab first; false as
     // soon as the operator keeps one (cancel, or a save that failed).

@@ -1,5 +1,9 @@
 #include "workbench/kvVSTab.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
 kvVSTab::kvVSTab(QWidget* parent) : QTabBar(parent)
 {
     setObjectName(QStringLiteral("kvVSTab"));
@@ -50,4 +54,25 @@ void kvVSTab::onCurrentChanged(int index)
     m_current = index;
     if (index >= 0)
         emit TabEntering(index + 1);
+}
+
+void kvVSTab::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        if (const int index = tabAt(event->position().toPoint()); index >= 0)
+            emit CloseRequested(index + 1);
+        return;
+    }
+    QTabBar::mouseReleaseEvent(event);
+}
+
+void kvVSTab::contextMenuEvent(QContextMenuEvent* event)
+{
+    const int index = tabAt(event->pos());
+    if (index < 0)
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu->addAction(QStringLiteral("关闭")), &QAction::triggered, this, [this, index] { emit CloseRequested(index + 1); });
+    menu->popup(event->globalPos());
 }

@@ -3,7 +3,8 @@
 #include <QTabBar>
 
 // The tab strip of the work area. Tabs are numbered from 1 and carry a key; a hidden tab keeps
-// its number. Changing the selection emits TabLeaving for the old tab, then TabEntering.
+// its number. Changing the selection emits TabLeaving for the old tab, then TabEntering. A middle
+// click on a tab, or "关闭" in its context menu, asks for it to be closed (CloseRequested).
 class kvVSTab : public QTabBar {
     Q_OBJECT
 public:
@@ -24,6 +25,11 @@ public:
 signals:
     void TabLeaving(int tab);
     void TabEntering(int tab);
+    void CloseRequested(int tab);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void onCurrentChanged(int index);

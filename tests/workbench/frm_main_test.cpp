@@ -256,6 +256,9 @@ TEST_F(FrmMainTest, KindsWithoutAHostGiveAnEmptyTab)
         EXPECT_EQ(main.Area()->Tabs()->Key(3), QStringLiteral("02-2"));
         EXPECT_EQ(main.Area()->Host(2), nullptr);
         EXPECT_EQ(main.PositionText(), QStringLiteral("当前位置：运输管理 -> 货物交接清单"));
+        // The operator can still close the empty tab.
+        EXPECT_TRUE(main.Area()->CloseTab(3));
+        EXPECT_EQ(main.Area()->Tabs()->Count(), 2);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "workbench/PositionBar.h"
 #include "workbench/TitleBar.h"
 #include "workbench/WorkArea.h"
+#include "workbench/kvVSTab.h"
 
 #include <QApplication>
 #include <QDir>
@@ -314,6 +315,33 @@ TEST_F(WorkbenchFrameTest, UnsavedEditsAreAskedAboutBeforeClosing)
     EXPECT_FALSE(main.isVisible());
     EXPECT_EQ(m_shutDowns, 1);
     EXPECT_TRUE(m_journal.calls.contains(QStringLiteral("Save")));
+}
+
+TEST_F(WorkbenchFrameTest, TheOperatorClosesModuleTabsWithAMiddleClick)
+{
+    m_dirty = true;
+    frmMain& main = workbench();
+    main.show();
+    kvVSTab* tabs = main.Area()->Tabs();
+    ASSERT_EQ(tabs->Count(), 2);
+    const QPoint onTab = tabs->tabRect(1).center();
+    const auto middleClick = [&](QPoint at) {
+        QMouseEvent release(QEvent::MouseButtonRelease, at, tabs->mapToGlobal(at), Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(tabs, &release);
+    };
+    m_dialogs.Answer(DialogAnswer::Cancel);
+    middleClick(onTab);
+    EXPECT_EQ(tabs->Count(), 2);
+    EXPECT_TRUE(m_host);
+    m_dialogs.Answer(DialogAnswer::No);
+    middleClick(onTab);
+    EXPECT_EQ(tabs->Count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(m_host);
+    EXPECT_FALSE(main.Area()->MapPage()->isHidden());
+    middleClick(tabs->tabRect(0).center());  // the navigation tab stays
+    EXPECT_EQ(tabs->Count(), 1);
+    EXPECT_EQ(m_dialogs.Requests().size(), 2);
 }
 
 TEST_F(WorkbenchFrameTest, ExitFromTheLockScreenAsksAboutHiddenHostWindows)
