@@ -1,4 +1,5 @@
 #include "login/frmLogin.h"
+#include "login/PasswordBox.h"
 
 #include "common/bCommon.h"
 #include "config/clsConfig.h"
@@ -87,12 +88,8 @@ void frmLogin::buildControls()
     m_cobUser->setEditable(true);
     m_cobUser->setInsertPolicy(QComboBox::NoInsert);
 
-    m_txtPassword = new QLineEdit(this);
-    m_txtPassword->setEchoMode(QLineEdit::Password);
-    m_txtPassword->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    m_txtPassword = MakePasswordBox(this, QStringLiteral("txtPassword"));
     m_txtPassword->setToolTip(QStringLiteral("请输入当前用户密码"));
-    m_txtPassword->setContextMenuPolicy(Qt::NoContextMenu);
-    m_txtPassword->setAcceptDrops(false);
     m_txtPassword->installEventFilter(this);
 
     m_chkRemberme = new QCheckBox(this);

@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogService.h"
 #include "log/Logger.h"
+#include "login/PasswordBox.h"
 #include "system/AppSystem.h"
 #include "system/LoginSession.h"
 
@@ -17,15 +18,6 @@
 namespace {
 
 constexpr int kCheckDelayMs = 250;  // the old password is hashed once typing pauses
-
-QLineEdit* passwordBox(QWidget* parent, const char* name)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setEchoMode(QLineEdit::Password);
-    box->setContextMenuPolicy(Qt::NoContextMenu);
-    return box;
-}
 
 }  // namespace
 
@@ -70,11 +62,11 @@ void frmPass::buildControls()
 
     m_user = new QLineEdit(this);
     m_user->setObjectName(QStringLiteral("USER"));
-    m_old = passwordBox(this, "Oldpassword");
+    m_old = MakePasswordBox(this, QStringLiteral("Oldpassword"));
     m_hint = new QLineEdit(this);
     m_hint->setObjectName(QStringLiteral("hint"));
-    m_new = passwordBox(this, "newpassword");
-    m_again = passwordBox(this, "newpasswordagain");
+    m_new = MakePasswordBox(this, QStringLiteral("newpassword"));
+    m_again = MakePasswordBox(this, QStringLiteral("newpasswordagain"));
     const char* const captions[5] = {"用户名:", "旧密码:", "密码提示问题:", "新密码:", "确认新密码:"};
     QLineEdit* const boxes[5] = {m_user, m_old, m_hint, m_new, m_again};
     auto* form = new QFormLayout;

@@ -1,6 +1,7 @@
 #include "workbench/LockOverlay.h"
 
 #include "Twips.h"
+#include "login/PasswordBox.h"
 #include "workbench/ImageButton.h"
 #include "workbench/WorkbenchArt.h"
 
@@ -39,7 +40,7 @@ QWidget* LockOverlay::buildDialog()
     dialog->setStyleSheet(QStringLiteral(
         "#pic1 { background: #ffffff; border-radius: 10px; }"
         "#pic1 QLabel { color: #26323f; }"
-        "#txtPassword { border: 1px solid #c5cfdb; border-radius: 4px; padding: 5px 8px; lineedit-password-character: 42; }"
+        "#txtPassword { border: 1px solid #c5cfdb; border-radius: 4px; padding: 5px 8px; }"
         "#txtPassword:focus { border-color: #1a56c4; }"
         "#pic1 QToolButton { border: 1px solid #c5cfdb; border-radius: 4px; padding: 5px 14px; }"
         "#pic1 QToolButton:hover { background: #eef3fb; }"));
@@ -54,10 +55,7 @@ QWidget* LockOverlay::buildDialog()
     m_picture->setScaledContents(true);
     m_picture->setPixmap(WorkbenchArt::LockPicture(144));
     auto* prompt = new QLabel(QStringLiteral("请录入登录密码:"), dialog);
-    m_password = new QLineEdit(dialog);
-    m_password->setObjectName(QStringLiteral("txtPassword"));
-    m_password->setEchoMode(QLineEdit::Password);
-    m_password->setContextMenuPolicy(Qt::NoContextMenu);
+    m_password = MakePasswordBox(dialog, QStringLiteral("txtPassword"));
     m_return = MakeImageButton(dialog, 3, QStringLiteral(" 返回系统"), WorkbenchArt::Glyph::Unlock, QColor(0x1a, 0x56, 0xc4));
     m_exit = MakeImageButton(dialog, 4, QStringLiteral(" 退出系统"), WorkbenchArt::Glyph::Exit, QColor(0xc6, 0x28, 0x28));
     m_return->setAutoRaise(false);
